@@ -1,0 +1,34 @@
+BUILD ?= build
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
+
+.PHONY: all deps configure build run test shots bench format clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS) > /dev/null
+
+build: configure
+	@cmake --build $(BUILD)
+
+run: build
+	@scripts/run.sh $(BUILD)/tessix-demo
+
+test: build
+	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout $${TEST_TIMEOUT:-120}
+
+shots: build
+	@QT_QPA_PLATFORM=offscreen $(BUILD)/tessix-shots $(BUILD)/shots
+
+bench: build
+	@mkdir -p $(BUILD)/bench
+	@QT_QPA_PLATFORM=offscreen $(BUILD)/bench/tessix-bench $(BUILD)/bench/results.tsv
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	@rm -rf $(BUILD)

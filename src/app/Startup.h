@@ -1,0 +1,7 @@
+#pragma once
+
+class QApplication;
+
+// What every program of ours does once its QApplication exists (the demo, the screenshot
+// tool, the window tests): names and version, fonts and the widget style.
+void InitializeApplication(QApplication& app);

@@ -1,0 +1,125 @@
+#pragma once
+// The value type the program keeps in cells, fields and settings. It follows the
+// conversions and comparisons of the classic Basic runtime, because the windows rely on
+// them (type names shown to the user, SQL literals chosen by type, Null never equal).
+
+#include <QDateTime>
+#include <QString>
+#include <cstdint>
+
+// 64-bit fixed point with four decimals, so money sums stay exact.
+struct Currency {
+    static constexpr std::int64_t Scale = 10000;
+    std::int64_t scaled = 0;
+
+    static Currency fromDouble(double v); // rounds half to even at the 4th decimal
+    double toDouble() const { return double(scaled) / Scale; }
+    friend auto operator<=>(const Currency&, const Currency&) = default;
+};
+
+// Type codes as the classic runtime numbers them (VarType).
+enum class VarType : std::uint8_t {
+    Empty = 0,
+    Null = 1,
+    Integer = 2, // 16-bit
+    Long = 3,    // 32-bit
+    Single = 4,
+    Double = 5,
+    Currency = 6,
+    Date = 7, // days since 1899-12-30, fraction = time of day
+    String = 8,
+    Boolean = 11,
+};
+
+class Variant {
+public:
+    Variant() = default; // Empty: a value never given
+    Variant(const Variant& other);
+    Variant(Variant&& other) noexcept;
+    Variant& operator=(const Variant& other);
+    Variant& operator=(Variant&& other) noexcept;
+    ~Variant();
+    Variant(bool v);
+    Variant(std::int16_t v);
+    Variant(int v); // Long
+    Variant(float v);
+    Variant(double v);
+    Variant(Currency v);
+    Variant(const QString& v);
+    Variant(const char* v);
+    Variant(const QDateTime& v);
+    Variant(const QDate& v);
+
+    static Variant null();
+    static Variant fromDate(double serial);
+
+    VarType type() const { return m_type; }
+    // "Empty", "Null", "Integer", "Long", "Single", "Double", "Currency", "Date", "String",
+    // "Boolean"
+    QString typeName() const;
+    bool isEmpty() const { return m_type == VarType::Empty; }
+    bool isNull() const { return m_type == VarType::Null; }
+    bool isNumericType() const; // Integer..Currency, Boolean excluded
+    // True for numeric types and for text that reads as a number (IsNumeric).
+    bool isNumeric() const;
+
+    // Conversions. ok (when given) says whether the value converted; on failure the
+    // result is 0 / empty. Text converts by the user's locale, then the invariant form.
+    double toDouble(bool* ok = nullptr) const;
+    std::int32_t toLong(bool* ok = nullptr) const; // rounds half to even
+    std::int16_t toInteger(bool* ok = nullptr) const;
+    float toSingle(bool* ok = nullptr) const;
+    Currency toCurrency(bool* ok = nullptr) const;
+    bool toBool(bool* ok = nullptr) const;
+    double toDateSerial(bool* ok = nullptr) const;
+    QDateTime toDateTime(bool* ok = nullptr) const;
+    // CStr: Empty and Null give "", Booleans "True"/"False", dates the short date
+    // (and time when there is one), numbers their shortest round-trip text.
+    QString toString() const;
+
+    // Converts to the given type (CInt, CLng, ...); ok false when it does not convert.
+    Variant convertedTo(VarType t, bool* ok = nullptr) const;
+
+    // Ordering for sorting: Empty/Null first, then numbers (numeric text counts as a
+    // number when compared with a number), then text. Returns <0, 0, >0.
+    static int compare(const Variant& a, const Variant& b, Qt::CaseSensitivity cs = Qt::CaseSensitive);
+
+    // Comparisons as in expressions: any comparison with Null is false.
+    friend bool operator==(const Variant& a, const Variant& b);
+    friend bool operator!=(const Variant& a, const Variant& b);
+    friend bool operator<(const Variant& a, const Variant& b);
+    friend bool operator<=(const Variant& a, const Variant& b);
+    friend bool operator>(const Variant& a, const Variant& b);
+    friend bool operator>=(const Variant& a, const Variant& b);
+
+    // Arithmetic with the runtime's type promotion; Null propagates, Empty counts as 0.
+    friend Variant operator+(const Variant& a, const Variant& b);
+    friend Variant operator-(const Variant& a, const Variant& b);
+    friend Variant operator*(const Variant& a, const Variant& b);
+    friend Variant operator/(const Variant& a, const Variant& b);
+
+    // Exact same type and value (Null equals Null here), for change detection.
+    bool sameAs(const Variant& other) const;
+
+private:
+    // The text shares the storage of the numbers, keeping a Variant at 32 bytes; it is
+    // alive exactly when m_type is String.
+    union Storage {
+        Storage() : cy(0) {}
+        ~Storage() {}
+        bool b;
+        std::int16_t i16;
+        std::int32_t i32;
+        float f;
+        double d; // Double and Date
+        std::int64_t cy;
+        QString str;
+    };
+
+    void copyFrom(const Variant& other);
+    void moveFrom(Variant& other);
+    void reset();
+
+    VarType m_type = VarType::Empty;
+    Storage m_v;
+};
