@@ -47,11 +47,11 @@ public:
     Variant(Currency v);
     Variant(const QString& v);
     Variant(const char* v);
-    Variant(const QDateTime& v);
+    Variant(const QDateTime& v); // Null when invalid or outside 100..9999
     Variant(const QDate& v);
 
     static Variant null();
-    static Variant fromDate(double serial);
+    static Variant fromDate(double serial); // Null for an invalid serial
 
     VarType type() const { return m_type; }
     // "Empty", "Null", "Integer", "Long", "Single", "Double", "Currency", "Date", "String",
@@ -80,9 +80,11 @@ public:
     // Converts to the given type (CInt, CLng, ...); ok false when it does not convert.
     Variant convertedTo(VarType t, bool* ok = nullptr) const;
 
-    // Ordering for sorting: Empty/Null first, then numbers (numeric text counts as a
-    // number when compared with a number), then text. Returns <0, 0, >0.
-    static int compare(const Variant& a, const Variant& b, Qt::CaseSensitivity cs = Qt::CaseSensitive);
+    // Ordering for sorting: Empty, then Null, then numbers (Booleans, dates and numeric
+    // text included, by value), then the other text. Numeric text always sorts as a number
+    // so that the order stays transitive. Returns <0, 0, >0.
+    static int compare(const Variant& a, const Variant& b,
+                       Qt::CaseSensitivity cs = Qt::CaseSensitive);
 
     // Comparisons as in expressions: any comparison with Null is false.
     friend bool operator==(const Variant& a, const Variant& b);

@@ -1,0 +1,602 @@
+#include "Variant.h"
+
+#include "DateMath.h"
+#include "Format.h"
+#include "Numeric.h"
+
+#include <QLocale>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <utility>
+
+namespace {
+
+constexpr double CurrencyMax = 922337203685477.5807;
+
+void setOk(bool* ok, bool value) {
+    if (ok)
+        *ok = value;
+}
+
+// Numeric text as the user types it (locale) or as files store it (invariant).
+bool parseNumber(const QString& text, double* out) {
+    QString t = text.trimmed();
+    // Most text in a grid is no number; skip the locale parsers for it.
+    if (std::none_of(t.cbegin(), t.cend(), [](QChar c) { return c.isDigit(); }))
+        return false;
+    const QLocale locale;
+    const QString symbol = locale.currencySymbol();
+    if (!symbol.isEmpty() && t.contains(symbol))
+        t = t.remove(symbol).trimmed();
+    bool ok = false;
+    double v = locale.toDouble(t, &ok);
+    if (!ok)
+        v = QLocale::c().toDouble(t, &ok);
+    if (!ok || !std::isfinite(v))
+        return false;
+    *out = v;
+    return true;
+}
+
+// Classic CStr of a double: 15 significant digits (so 0.1 + 0.2 reads "0.3"), scientific
+// with "E+nn" outside the range the fixed form shows well.
+QString doubleText(double v, int significant) {
+    if (std::isnan(v))
+        return QStringLiteral("NaN");
+    if (std::isinf(v))
+        return v < 0 ? QStringLiteral("-Infinity") : QStringLiteral("Infinity");
+    QString s = QString::number(v, 'g', significant);
+    const qsizetype e = s.indexOf(u'e');
+    if (e >= 0) {
+        QString exp = s.mid(e + 1); // "+20", "-07"
+        s = s.left(e) + u'E' + exp;
+    }
+    const QChar point = QLocale().decimalPoint().at(0);
+    if (point != u'.')
+        s.replace(u'.', point);
+    return s;
+}
+
+// Rank in the promotion Integer -> Long -> Single -> Double; Currency and Date apart.
+enum class Kind { Integer, Long, Single, Double, Currency, Date };
+
+Kind kindOf(VarType t) {
+    switch (t) {
+    case VarType::Empty:
+    case VarType::Boolean:
+    case VarType::Integer:
+        return Kind::Integer;
+    case VarType::Long:
+        return Kind::Long;
+    case VarType::Single:
+        return Kind::Single;
+    case VarType::Currency:
+        return Kind::Currency;
+    case VarType::Date:
+        return Kind::Date;
+    default:
+        return Kind::Double;
+    }
+}
+
+Kind promote(Kind a, Kind b) {
+    if (a == Kind::Date || b == Kind::Date)
+        return Kind::Date;
+    if (a == Kind::Currency || b == Kind::Currency) {
+        const Kind other = a == Kind::Currency ? b : a;
+        return other == Kind::Single || other == Kind::Double ? Kind::Double : Kind::Currency;
+    }
+    // Long with Single loses digits in a Single, so the pair goes to Double.
+    if ((a == Kind::Long && b == Kind::Single) || (a == Kind::Single && b == Kind::Long))
+        return Kind::Double;
+    return std::max(a, b);
+}
+
+enum class Op { Add, Sub, Mul };
+
+template <typename T> double apply(Op op, T a, T b) {
+    switch (op) {
+    case Op::Add:
+        return double(a) + double(b);
+    case Op::Sub:
+        return double(a) - double(b);
+    case Op::Mul:
+        break;
+    }
+    return double(a) * double(b);
+}
+
+// Integer overflow moves the result up to the next type instead of failing.
+Variant arithmetic(Op op, const Variant& a, const Variant& b) {
+    if (a.isNull() || b.isNull())
+        return Variant::null();
+    const bool textA = a.type() == VarType::String, textB = b.type() == VarType::String;
+    if (textA || textB) {
+        bool okA = true, okB = true;
+        const double x = a.toDouble(&okA), y = b.toDouble(&okB);
+        if (!okA || !okB)
+            return Variant::null();
+        return Variant(apply(op, x, y));
+    }
+    Kind kind = promote(kindOf(a.type()), kindOf(b.type()));
+    if (kind == Kind::Date) {
+        const double r = apply(op, a.toDouble(), b.toDouble());
+        // Date - Date is a number of days; Date * x has no date meaning.
+        const bool isDate = (op == Op::Add) || (op == Op::Sub && b.type() != VarType::Date);
+        return isDate ? Variant::fromDate(r) : Variant(r);
+    }
+    if (kind == Kind::Currency) {
+        const double r = op == Op::Mul ? a.toCurrency().toDouble() * b.toCurrency().toDouble()
+                                       : apply(op, a.toCurrency().scaled, b.toCurrency().scaled) /
+                                             double(Currency::Scale);
+        if (std::fabs(r) <= CurrencyMax)
+            return Variant(Currency::fromDouble(r));
+        return Variant(r);
+    }
+    const double r = apply(op, a.toDouble(), b.toDouble());
+    if (kind == Kind::Integer && r >= std::numeric_limits<std::int16_t>::min() &&
+        r <= std::numeric_limits<std::int16_t>::max())
+        return Variant(std::int16_t(r));
+    if (kind <= Kind::Long && r >= std::numeric_limits<std::int32_t>::min() &&
+        r <= std::numeric_limits<std::int32_t>::max())
+        return Variant(int(r));
+    if (kind == Kind::Single && std::fabs(r) <= std::numeric_limits<float>::max())
+        return Variant(float(r));
+    return Variant(r);
+}
+
+// Expression comparison; nullopt when Null is involved.
+std::optional<int> expressionCompare(const Variant& a, const Variant& b) {
+    if (a.isNull() || b.isNull())
+        return std::nullopt;
+    const bool textA = a.type() == VarType::String || a.isEmpty();
+    const bool textB = b.type() == VarType::String || b.isEmpty();
+    if (textA && textB)
+        return a.toString().compare(b.toString(), Qt::CaseSensitive);
+    // Beside a number, Empty is 0 (in sorting it comes first instead).
+    static const Variant zero(std::int16_t(0));
+    return Variant::compare(a.isEmpty() ? zero : a, b.isEmpty() ? zero : b);
+}
+
+int sign(double x) {
+    return (x > 0) - (x < 0);
+}
+
+} // namespace
+
+Currency Currency::fromDouble(double v) {
+    vb::Decimal d = vb::Decimal::fromDouble(v);
+    d.roundToDecimals(4, vb::Decimal::Rounding::HalfEven);
+    const QByteArray whole = d.integerDigits() + d.fractionDigits(4);
+    const std::int64_t magnitude = whole.isEmpty() ? 0 : whole.toLongLong();
+    return Currency{d.negative ? -magnitude : magnitude};
+}
+
+Variant::Variant(bool v) : m_type(VarType::Boolean) {
+    m_v.b = v;
+}
+Variant::Variant(std::int16_t v) : m_type(VarType::Integer) {
+    m_v.i16 = v;
+}
+Variant::Variant(int v) : m_type(VarType::Long) {
+    m_v.i32 = v;
+}
+Variant::Variant(float v) : m_type(VarType::Single) {
+    m_v.f = v;
+}
+Variant::Variant(double v) : m_type(VarType::Double) {
+    m_v.d = v;
+}
+Variant::Variant(Currency v) : m_type(VarType::Currency) {
+    m_v.cy = v.scaled;
+}
+Variant::Variant(const QString& v) : m_type(VarType::String) {
+    new (&m_v.str) QString(v);
+}
+Variant::Variant(const char* v) : Variant(QString::fromUtf8(v)) {}
+Variant::Variant(const QDateTime& v) : Variant(fromDate(vb::toSerial(v))) {}
+Variant::Variant(const QDate& v) : Variant(fromDate(vb::toSerial(v))) {}
+
+Variant::Variant(const Variant& other) {
+    copyFrom(other);
+}
+Variant::Variant(Variant&& other) noexcept {
+    moveFrom(other);
+}
+Variant& Variant::operator=(const Variant& other) {
+    if (this != &other) {
+        reset();
+        copyFrom(other);
+    }
+    return *this;
+}
+Variant& Variant::operator=(Variant&& other) noexcept {
+    if (this != &other) {
+        reset();
+        moveFrom(other);
+    }
+    return *this;
+}
+Variant::~Variant() {
+    reset();
+}
+
+void Variant::copyFrom(const Variant& other) {
+    m_type = other.m_type;
+    if (m_type == VarType::String)
+        new (&m_v.str) QString(other.m_v.str);
+    else
+        m_v.cy = other.m_v.cy; // the widest number copies every member
+}
+
+void Variant::moveFrom(Variant& other) {
+    m_type = other.m_type;
+    if (m_type == VarType::String)
+        new (&m_v.str) QString(std::move(other.m_v.str));
+    else
+        m_v.cy = other.m_v.cy;
+}
+
+void Variant::reset() {
+    if (m_type == VarType::String)
+        m_v.str.~QString();
+    m_type = VarType::Empty;
+    m_v.cy = 0;
+}
+
+Variant Variant::null() {
+    Variant v;
+    v.m_type = VarType::Null;
+    return v;
+}
+
+Variant Variant::fromDate(double serial) {
+    if (!vb::isValidSerial(serial))
+        return null();
+    Variant v;
+    v.m_type = VarType::Date;
+    v.m_v.d = serial;
+    return v;
+}
+
+QString Variant::typeName() const {
+    switch (m_type) {
+    case VarType::Empty:
+        return QStringLiteral("Empty");
+    case VarType::Null:
+        return QStringLiteral("Null");
+    case VarType::Integer:
+        return QStringLiteral("Integer");
+    case VarType::Long:
+        return QStringLiteral("Long");
+    case VarType::Single:
+        return QStringLiteral("Single");
+    case VarType::Double:
+        return QStringLiteral("Double");
+    case VarType::Currency:
+        return QStringLiteral("Currency");
+    case VarType::Date:
+        return QStringLiteral("Date");
+    case VarType::String:
+        return QStringLiteral("String");
+    case VarType::Boolean:
+        return QStringLiteral("Boolean");
+    }
+    return {};
+}
+
+bool Variant::isNumericType() const {
+    return m_type >= VarType::Integer && m_type <= VarType::Currency;
+}
+
+bool Variant::isNumeric() const {
+    double ignored = 0;
+    return isNumericType() || (m_type == VarType::String && parseNumber(m_v.str, &ignored));
+}
+
+double Variant::toDouble(bool* ok) const {
+    setOk(ok, true);
+    switch (m_type) {
+    case VarType::Empty:
+        return 0;
+    case VarType::Null:
+        break;
+    case VarType::Integer:
+        return m_v.i16;
+    case VarType::Long:
+        return m_v.i32;
+    case VarType::Single:
+        return m_v.f;
+    case VarType::Double:
+    case VarType::Date:
+        return m_v.d;
+    case VarType::Currency:
+        return Currency{m_v.cy}.toDouble();
+    case VarType::Boolean:
+        return m_v.b ? -1 : 0;
+    case VarType::String: {
+        double v = 0;
+        if (parseNumber(m_v.str, &v))
+            return v;
+        break;
+    }
+    }
+    setOk(ok, false);
+    return 0;
+}
+
+namespace {
+template <typename T> T roundedInRange(const Variant& v, bool* ok) {
+    bool converted = false;
+    const double d = vb::RoundHalfEven(v.toDouble(&converted));
+    if (converted && d >= std::numeric_limits<T>::min() && d <= std::numeric_limits<T>::max()) {
+        setOk(ok, true);
+        return T(d);
+    }
+    setOk(ok, false);
+    return 0;
+}
+} // namespace
+
+std::int32_t Variant::toLong(bool* ok) const {
+    if (m_type == VarType::Currency) {
+        // Exact: round the scaled value half to even without a trip through double.
+        const std::int64_t q = m_v.cy / Currency::Scale, r = m_v.cy % Currency::Scale;
+        std::int64_t n = q;
+        if (2 * std::abs(r) > Currency::Scale ||
+            (2 * std::abs(r) == Currency::Scale && (q % 2 != 0)))
+            n += r < 0 ? -1 : 1;
+        const bool fits = n >= std::numeric_limits<std::int32_t>::min() &&
+                          n <= std::numeric_limits<std::int32_t>::max();
+        setOk(ok, fits);
+        return fits ? std::int32_t(n) : 0;
+    }
+    return roundedInRange<std::int32_t>(*this, ok);
+}
+
+std::int16_t Variant::toInteger(bool* ok) const {
+    bool fits = false;
+    const std::int32_t n = toLong(&fits);
+    fits = fits && n >= std::numeric_limits<std::int16_t>::min() &&
+           n <= std::numeric_limits<std::int16_t>::max();
+    setOk(ok, fits);
+    return fits ? std::int16_t(n) : 0;
+}
+
+float Variant::toSingle(bool* ok) const {
+    bool converted = false;
+    const double d = toDouble(&converted);
+    const bool fits = converted && std::fabs(d) <= std::numeric_limits<float>::max();
+    setOk(ok, fits);
+    return fits ? float(d) : 0.0f;
+}
+
+Currency Variant::toCurrency(bool* ok) const {
+    if (m_type == VarType::Currency) {
+        setOk(ok, true);
+        return Currency{m_v.cy};
+    }
+    bool converted = false;
+    const double d = toDouble(&converted);
+    const bool fits = converted && std::fabs(d) <= CurrencyMax;
+    setOk(ok, fits);
+    return fits ? Currency::fromDouble(d) : Currency{};
+}
+
+bool Variant::toBool(bool* ok) const {
+    if (m_type == VarType::String) {
+        const QString t = m_v.str.trimmed();
+        if (t.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) {
+            setOk(ok, true);
+            return true;
+        }
+        if (t.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0) {
+            setOk(ok, true);
+            return false;
+        }
+    }
+    bool converted = false;
+    const double d = toDouble(&converted);
+    setOk(ok, converted);
+    return converted && d != 0;
+}
+
+double Variant::toDateSerial(bool* ok) const {
+    if (m_type == VarType::String) {
+        bool parsed = false;
+        const double serial = vb::CDate(m_v.str, &parsed);
+        if (parsed) {
+            setOk(ok, true);
+            return serial;
+        }
+    }
+    bool converted = false;
+    const double d = toDouble(&converted);
+    const bool valid = converted && vb::isValidSerial(d);
+    setOk(ok, valid);
+    return valid ? d : 0;
+}
+
+QDateTime Variant::toDateTime(bool* ok) const {
+    bool converted = false;
+    const double serial = toDateSerial(&converted);
+    setOk(ok, converted);
+    return converted ? vb::fromSerial(serial) : QDateTime();
+}
+
+QString Variant::toString() const {
+    switch (m_type) {
+    case VarType::Empty:
+    case VarType::Null:
+        return {};
+    case VarType::Integer:
+        return QString::number(m_v.i16);
+    case VarType::Long:
+        return QString::number(m_v.i32);
+    case VarType::Single:
+        return doubleText(m_v.f, 7);
+    case VarType::Double:
+        return doubleText(m_v.d, 15);
+    case VarType::Currency: {
+        vb::Decimal d = vb::Decimal::fromScaled(m_v.cy, 4);
+        const QByteArray whole = d.integerDigits();
+        const int decimals = qMax(0, int(d.digits.size()) - d.exponent);
+        QString s = QString::fromLatin1(whole.isEmpty() ? QByteArray("0") : whole);
+        if (decimals > 0)
+            s += QLocale().decimalPoint() + QString::fromLatin1(d.fractionDigits(decimals));
+        return d.negative ? u'-' + s : s;
+    }
+    case VarType::Date:
+        return vb::Format(*this, QStringLiteral("General Date"));
+    case VarType::String:
+        return m_v.str;
+    case VarType::Boolean:
+        return m_v.b ? QStringLiteral("True") : QStringLiteral("False");
+    }
+    return {};
+}
+
+Variant Variant::convertedTo(VarType t, bool* ok) const {
+    bool converted = true;
+    Variant out;
+    switch (t) {
+    case VarType::Empty:
+        break;
+    case VarType::Null:
+        out = null();
+        break;
+    case VarType::Integer:
+        out = Variant(toInteger(&converted));
+        break;
+    case VarType::Long:
+        out = Variant(int(toLong(&converted)));
+        break;
+    case VarType::Single:
+        out = Variant(toSingle(&converted));
+        break;
+    case VarType::Double:
+        out = Variant(toDouble(&converted));
+        break;
+    case VarType::Currency:
+        out = Variant(toCurrency(&converted));
+        break;
+    case VarType::Date:
+        out = fromDate(toDateSerial(&converted));
+        break;
+    case VarType::String:
+        converted = !isNull();
+        out = Variant(toString());
+        break;
+    case VarType::Boolean:
+        out = Variant(toBool(&converted));
+        break;
+    }
+    setOk(ok, converted);
+    return converted ? out : Variant();
+}
+
+int Variant::compare(const Variant& a, const Variant& b, Qt::CaseSensitivity cs) {
+    // Classes in sort order: Empty, Null, numbers (numeric text included), other text.
+    auto classOf = [](const Variant& v, double* number) {
+        if (v.isEmpty())
+            return 0;
+        if (v.isNull())
+            return 1;
+        bool ok = false;
+        *number = v.toDouble(&ok);
+        return ok ? 2 : 3;
+    };
+    double x = 0, y = 0;
+    const int ca = classOf(a, &x), cb = classOf(b, &y);
+    if (ca != cb)
+        return ca < cb ? -1 : 1;
+    if (ca == 2) {
+        if (a.type() == VarType::Currency && b.type() == VarType::Currency)
+            return sign(double(a.m_v.cy > b.m_v.cy) - double(a.m_v.cy < b.m_v.cy));
+        return sign(x - y);
+    }
+    if (ca == 3)
+        return sign(a.m_v.str.compare(b.m_v.str, cs));
+    return 0;
+}
+
+bool operator==(const Variant& a, const Variant& b) {
+    const auto c = expressionCompare(a, b);
+    return c && *c == 0;
+}
+bool operator!=(const Variant& a, const Variant& b) {
+    const auto c = expressionCompare(a, b);
+    return c && *c != 0;
+}
+bool operator<(const Variant& a, const Variant& b) {
+    const auto c = expressionCompare(a, b);
+    return c && *c < 0;
+}
+bool operator<=(const Variant& a, const Variant& b) {
+    const auto c = expressionCompare(a, b);
+    return c && *c <= 0;
+}
+bool operator>(const Variant& a, const Variant& b) {
+    const auto c = expressionCompare(a, b);
+    return c && *c > 0;
+}
+bool operator>=(const Variant& a, const Variant& b) {
+    const auto c = expressionCompare(a, b);
+    return c && *c >= 0;
+}
+
+Variant operator+(const Variant& a, const Variant& b) {
+    const bool textA = a.type() == VarType::String, textB = b.type() == VarType::String;
+    // Text joins text; Empty counts as "" beside text.
+    if ((textA || a.isEmpty()) && (textB || b.isEmpty()) && (textA || textB))
+        return Variant(a.toString() + b.toString());
+    return arithmetic(Op::Add, a, b);
+}
+Variant operator-(const Variant& a, const Variant& b) {
+    return arithmetic(Op::Sub, a, b);
+}
+Variant operator*(const Variant& a, const Variant& b) {
+    return arithmetic(Op::Mul, a, b);
+}
+
+Variant operator/(const Variant& a, const Variant& b) {
+    if (a.isNull() || b.isNull())
+        return Variant::null();
+    bool okA = false, okB = false;
+    const double x = a.toDouble(&okA), y = b.toDouble(&okB);
+    if (!okA || !okB || y == 0)
+        return Variant::null(); // no number to give: division by zero or text that is no number
+    const bool single = (a.type() == VarType::Single || b.type() == VarType::Single) &&
+                        promote(kindOf(a.type()), kindOf(b.type())) == Kind::Single;
+    if (single && std::fabs(x / y) <= std::numeric_limits<float>::max())
+        return Variant(float(x / y));
+    return Variant(x / y);
+}
+
+bool Variant::sameAs(const Variant& other) const {
+    if (m_type != other.m_type)
+        return false;
+    switch (m_type) {
+    case VarType::Empty:
+    case VarType::Null:
+        return true;
+    case VarType::Boolean:
+        return m_v.b == other.m_v.b;
+    case VarType::Integer:
+        return m_v.i16 == other.m_v.i16;
+    case VarType::Long:
+        return m_v.i32 == other.m_v.i32;
+    case VarType::Single:
+        return m_v.f == other.m_v.f || (std::isnan(m_v.f) && std::isnan(other.m_v.f));
+    case VarType::Double:
+    case VarType::Date:
+        return m_v.d == other.m_v.d || (std::isnan(m_v.d) && std::isnan(other.m_v.d));
+    case VarType::Currency:
+        return m_v.cy == other.m_v.cy;
+    case VarType::String:
+        return m_v.str == other.m_v.str;
+    }
+    return false;
+}

@@ -1,0 +1,170 @@
+#include "runtime/DateMath.h"
+#include "runtime/Format.h"
+
+#include <QLocale>
+#include <QTest>
+
+Q_DECLARE_METATYPE(Variant)
+
+class tst_Format : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void format_data();
+    void format();
+};
+
+namespace {
+
+Variant at(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
+    return Variant::fromDate(vb::toSerial(QDate(y, mo, d), QTime(h, mi, s)));
+}
+
+Variant money(double v) {
+    return Variant(Currency::fromDouble(v));
+}
+
+} // namespace
+
+void tst_Format::format_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<Variant>("value");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("expected");
+
+    auto row = [&](const char* name, const Variant& v, const QString& f, const QString& e,
+                   const QString& locale = QStringLiteral("en_US")) {
+        QTest::newRow(name) << locale << v << f << e;
+    };
+
+    // Money with thousands separators and an empty zero section.
+    row("$#,##0 large", 1234567.5, "$#,##0", "$1,234,568");
+    row("$#,##0 negative", -1234.4, "$#,##0", "-$1,234");
+    row("$#,##0 zero", 0.0, "$#,##0", "$0");
+    row("$#,##0 carry", 999.5, "$#,##0", "$1,000");
+    row("$#,##0 currency", money(1234.5), "$#,##0", "$1,235");
+    row("$#,##0 null", Variant::null(), "$#,##0", "");
+    row("empty zero section, zero", money(0), "$#,##0;;\"\"", "");
+    row("empty zero section, value", money(5), "$#,##0;;\"\"", "$5");
+    row("blank negative section uses first with minus", money(-5), "$#,##0;;\"\"", "-$5");
+    row("$#,##0.00 zero section", 0, "$#,##0.00;;\"\"", "");
+    row("$#,##0.00 half away", money(12.345), "$#,##0.00;;\"\"", "$12.35");
+    row("$#,##0.00 grouping", 1234.5, "$#,##0.00;;\"\"", "$1,234.50");
+    row("#,## zero shows nothing", 0, "#,##", "");
+    row("#,## millions", 1234567, "#,##", "1,234,567");
+    row("#,## half rounds up", 0.5, "#,##", "1");
+    row("#,## negative", -1234, "#,##", "-1,234");
+    row("$#,## zero keeps literal", 0, "$#,##", "$");
+    row("$#,## large", 25000.0, "$#,##", "$25,000");
+
+    // Decimals, literal units and rounding of the shown digits.
+    row("Gb", 1.5, "0.00 Gb", "1.50 Gb");
+    row("Gb decimal half", 2.675, "0.00 Gb", "2.68 Gb");
+    row("Gb carry into integer", 999.995, "0.00 Gb", "1000.00 Gb");
+    row("Mb letters stay literal", 3.14159, "0.00 Mb", "3.14 Mb");
+    row("KB zero", 0, "# KB", " KB");
+    row("KB value", 1234, "# KB", "1234 KB");
+    row("bytes letters stay literal", 5, "# bytes", "5 bytes");
+    row("0 half 0.5", 0.5, "0", "1");
+    row("0 half 1.5", 1.5, "0", "2");
+    row("0 half 2.5", 2.5, "0", "3");
+    row("0 half -2.5", -2.5, "0", "-3");
+    row("0 rounds to zero without minus", -0.4, "0", "0");
+    row("single keeps its own digits", Variant(2.675f), "0.00", "2.68");
+    row("leading zeros", 42.7, "000000", "000043");
+    row("more digits than placeholders", 1234567, "000000", "1234567");
+    row("$0.00 zero", 0, "$0.00", "$0.00");
+    row("$0.00 whole", 3, "$0.00", "$3.00");
+    row("currency exact half", money(-1.005), "0.00", "-1.01");
+    row("# decimals drop trailing zeros", 1.5, "0.##", "1.5");
+    row("# decimals keep the point", 1, "0.##", "1.");
+    row("no integer placeholder", 12.5, ".00", "12.50");
+    row("percent", 0.256, "0%", "26%");
+    row("percent decimals", 0.5, "0.00%", "50.00%");
+    row("exponent", 12345, "0.00E+00", "1.23E+04");
+    row("exponent negative", 0.00012, "0.00E+00", "1.20E-04");
+    row("exponent rounding carries", 9.999, "0.00E+00", "1.00E+01");
+    row("exponent minus form", 12345, "0.0E-0", "1.2E4");
+
+    // Sections, quoting and escapes.
+    row("four sections positive", 5, "0;(0);\"zero\";\"null\"", "5");
+    row("four sections negative", -5, "0;(0);\"zero\";\"null\"", "(5)");
+    row("four sections zero", 0, "0;(0);\"zero\";\"null\"", "zero");
+    row("four sections null", Variant::null(), "0;(0);\"zero\";\"null\"", "null");
+    row("quoted semicolon", 5, "0\";\"0", "0;5");
+    row("quoted text", 5, "\"Total: \"0", "Total: 5");
+    row("escaped characters", 5, "\\#0\\%", "#5%");
+
+    // Values of other types.
+    row("numeric text", "12.5", "0.00", "12.50");
+    row("other text unchanged", "abc", "0.00", "abc");
+    row("empty shows nothing", Variant(), "0.00", "");
+    row("boolean as number", true, "0", "-1");
+    row("no format", 0.1, "", "0.1");
+
+    // Named formats.
+    row("Currency", 1234.567, "Currency", "$1,234.57");
+    row("Currency negative", -1234.5, "Currency", "($1,234.50)");
+    row("currency lower case", 2, "currency", "$2.00");
+    row("Fixed", 1234.5, "Fixed", "1234.50");
+    row("Standard", 1234.5, "Standard", "1,234.50");
+    row("Percent", 0.1234, "Percent", "12.34%");
+    row("Scientific", 1234.5, "Scientific", "1.23E+03");
+    row("General Number", 1234.5, "General Number", "1234.5");
+    row("Yes/No zero", 0, "Yes/No", "No");
+    row("Yes/No value", 3, "Yes/No", "Yes");
+    row("True/False", -1, "true/false", "True");
+    row("On/Off", 0, "On/Off", "Off");
+    row("named null", Variant::null(), "Currency", "");
+    row("named text unchanged", "abc", "Fixed", "abc");
+
+    // Dates and times.
+    const Variant afternoon = at(2024, 3, 5, 14, 7, 9);
+    const Variant midnight = at(2024, 3, 5);
+    row("iso date", afternoon, "yyyy-mm-dd", "2024-03-05");
+    row("message list afternoon", afternoon, "ddd ddddd h:mm AM/PM", "Tue 3/5/2024 2:07 PM");
+    row("message list midnight", midnight, "ddd ddddd h:mm AM/PM", "Tue 3/5/2024 12:00 AM");
+    row("message list noon", at(2024, 3, 5, 12, 30), "ddd ddddd h:mm AM/PM",
+        "Tue 3/5/2024 12:30 PM");
+    row("message list after midnight", at(2024, 3, 5, 0, 15), "ddd ddddd h:mm AM/PM",
+        "Tue 3/5/2024 12:15 AM");
+    row("lower am/pm", afternoon, "h:mm am/pm", "2:07 pm");
+    row("a/p", afternoon, "h:mm:ss a/p", "2:07:09 p");
+    row("24-hour", afternoon, "hh:nn:ss", "14:07:09");
+    row("m after h is minutes", afternoon, "h\"h\"mm", "14h07");
+    row("m before s is minutes", afternoon, "m:ss", "7:09");
+    row("month names", afternoon, "mmm d, yyyy / mmmm / dddd", "Mar 5, 2024 / March / Tuesday");
+    row("two-digit fields", afternoon, "dd/mm/yy", "05/03/24");
+    row("day of year, weekday, week, quarter", afternoon, "y w ww q", "65 3 10 1");
+    row("long date token", afternoon, "dddddd", "Tuesday, March 5, 2024");
+    row("Short date", afternoon, "Short date", "3/5/2024");
+    row("Long Date", afternoon, "Long Date", "Tuesday, March 5, 2024");
+    row("Short Time", afternoon, "Short Time", "14:07");
+    row("Long Time", afternoon, "Long Time", "2:07:09 PM");
+    row("General Date with time", afternoon, "General Date", "3/5/2024 2:07:09 PM");
+    row("General Date at midnight", midnight, "General Date", "3/5/2024");
+    row("date text", "2024-03-05", "dd.mm.yyyy", "05.03.2024");
+    row("other text with date format", "soon", "yyyy-mm-dd", "soon");
+    row("number as date", 2.5, "yyyy-mm-dd hh:nn", "1900-01-01 12:00");
+
+    // Separators, currency and short date follow the locale.
+    const QString de = QStringLiteral("de_DE");
+    row("German grouping", 1234567.891, "#,##0.00", "1.234.567,89", de);
+    row("German $#,##0", 1234567.0, "$#,##0", "$1.234.567", de);
+    row("German Currency", 1234.5, "Currency", "1.234,50\u00a0€", de);
+    row("German Short Date", afternoon, "Short Date", "05.03.2024", de);
+    row("German numeric text", "1,5", "0.00", "1,50", de);
+}
+
+void tst_Format::format() {
+    QFETCH(QString, locale);
+    QFETCH(Variant, value);
+    QFETCH(QString, format);
+    QFETCH(QString, expected);
+    QLocale::setDefault(QLocale(locale));
+    QCOMPARE(vb::Format(value, format), expected);
+}
+
+QTEST_GUILESS_MAIN(tst_Format)
+#include "tst_format.moc"

@@ -1,0 +1,298 @@
+#include "runtime/DateMath.h"
+#include "runtime/Variant.h"
+
+#include <QLocale>
+#include <QTest>
+#include <algorithm>
+
+Q_DECLARE_METATYPE(Variant)
+
+class tst_Variant : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void conversions_data();
+    void conversions();
+    void toString_data();
+    void toString();
+    void toStringFollowsLocale();
+    void typeNames();
+    void numericTests();
+    void comparisons_data();
+    void comparisons();
+    void nullIsNeverEqual();
+    void arithmetic_data();
+    void arithmetic();
+    void compareSortsEmptyNullNumbersText();
+    void copiesAndMovesKeepValues();
+};
+
+namespace {
+
+Variant i16(int v) {
+    return Variant(std::int16_t(v));
+}
+Variant money(double v) {
+    return Variant(Currency::fromDouble(v));
+}
+Variant date(int y, int m, int d, int h = 0, int mi = 0, int s = 0) {
+    return Variant(QDateTime(QDate(y, m, d), QTime(h, mi, s)));
+}
+
+} // namespace
+
+void tst_Variant::conversions_data() {
+    QTest::addColumn<Variant>("value");
+    QTest::addColumn<int>("target");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<Variant>("expected");
+    const int lng = int(VarType::Long), integer = int(VarType::Integer), dbl = int(VarType::Double),
+              cur = int(VarType::Currency), sng = int(VarType::Single), bln = int(VarType::Boolean),
+              dt = int(VarType::Date), str = int(VarType::String);
+    auto row = [](const char* name, const Variant& v, int t, bool ok, const Variant& e) {
+        QTest::newRow(name) << v << t << ok << e;
+    };
+    row("CLng 2.5 to even", 2.5, lng, true, 2);
+    row("CLng 3.5 to even", 3.5, lng, true, 4);
+    row("CLng -2.5 to even", -2.5, lng, true, -2);
+    row("CLng text", "2.5", lng, true, 2);
+    row("CLng exponent text", "1e3", lng, true, 1000);
+    row("CLng at the limit", 2147483647.4, lng, true, 2147483647);
+    row("CLng rounds into overflow", 2147483647.5, lng, false, Variant());
+    row("CLng Currency half to even", money(2.5), lng, true, 2);
+    row("CLng Currency 3.5", money(-3.5), lng, true, -4);
+    row("CLng True is -1", true, lng, true, -1);
+    row("CLng Empty is 0", Variant(), lng, true, 0);
+    row("CLng Null fails", Variant::null(), lng, false, Variant());
+    row("CLng text fails", "abc", lng, false, Variant());
+    row("CInt 32766.5", 32766.5, integer, true, i16(32766));
+    row("CInt overflow after rounding", 32767.5, integer, false, Variant());
+    row("CInt negative limit", -32768.0, integer, true, i16(-32768));
+    row("CInt False", false, integer, true, i16(0));
+    row("CDbl grouped text", " 1,234.5 ", dbl, true, 1234.5);
+    row("CDbl empty text fails", "", dbl, false, Variant());
+    row("CDbl date gives serial", date(1900, 1, 1, 12), dbl, true, 2.5);
+    row("CCur currency text", "$1,234.50", cur, true, money(1234.5));
+    row("CCur half to even down", 0.12345, cur, true, money(0.1234));
+    row("CCur half to even up", 0.12355, cur, true, money(0.1236));
+    row("CCur overflow", 1e20, cur, false, Variant());
+    row("CSng overflow", 1e300, sng, false, Variant());
+    row("CSng", 0.5, sng, true, Variant(0.5f));
+    row("CBool text True", "true", bln, true, true);
+    row("CBool numeric text", "0", bln, true, false);
+    row("CBool number", 5, bln, true, true);
+    row("CBool text fails", "maybe", bln, false, Variant());
+    row("CDate iso text", "2024-03-05", dt, true, date(2024, 3, 5));
+    row("CDate number", 2.5, dt, true, date(1900, 1, 1, 12));
+    row("CDate text fails", "abc", dt, false, Variant());
+    row("CDate out of range", 1e9, dt, false, Variant());
+    row("CStr double", 1234.5, str, true, "1234.5");
+    row("CStr boolean", false, str, true, "False");
+    row("CStr Null fails", Variant::null(), str, false, Variant());
+}
+
+void tst_Variant::conversions() {
+    QFETCH(Variant, value);
+    QFETCH(int, target);
+    QFETCH(bool, ok);
+    QFETCH(Variant, expected);
+    bool converted = !ok;
+    const Variant result = value.convertedTo(VarType(target), &converted);
+    QCOMPARE(converted, ok);
+    QVERIFY2(result.sameAs(expected), qPrintable(result.typeName() + ' ' + result.toString()));
+}
+
+void tst_Variant::toString_data() {
+    QTest::addColumn<Variant>("value");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("0.1") << Variant(0.1) << "0.1";
+    QTest::newRow("binary noise hidden") << Variant(0.1 + 0.2) << "0.3";
+    QTest::newRow("third") << Variant(1.0 / 3) << "0.333333333333333";
+    QTest::newRow("1e20") << Variant(1e20) << "1E+20";
+    QTest::newRow("small") << Variant(1e-7) << "1E-07";
+    QTest::newRow("15 digits stay fixed") << Variant(123456789012345.0) << "123456789012345";
+    QTest::newRow("negative") << Variant(-2.5) << "-2.5";
+    QTest::newRow("single") << Variant(0.1f) << "0.1";
+    QTest::newRow("currency") << money(1234.5678) << "1234.5678";
+    QTest::newRow("currency no trailing zeros") << money(1.5) << "1.5";
+    QTest::newRow("currency whole") << money(2) << "2";
+    QTest::newRow("currency tiny negative") << money(-0.0001) << "-0.0001";
+    QTest::newRow("long") << Variant(42) << "42";
+    QTest::newRow("integer") << i16(-7) << "-7";
+    QTest::newRow("true") << Variant(true) << "True";
+    QTest::newRow("empty") << Variant() << "";
+    QTest::newRow("null") << Variant::null() << "";
+    QTest::newRow("date at midnight") << date(2024, 3, 5) << "3/5/2024";
+    QTest::newRow("date with time") << date(2024, 3, 5, 14, 7, 9) << "3/5/2024 2:07:09 PM";
+    QTest::newRow("time only") << Variant::fromDate(0.5) << "12:00:00 PM";
+    QTest::newRow("invalid date is Null") << Variant(QDateTime()) << "";
+    QTest::newRow("date before year 100 is Null") << Variant(QDate(50, 1, 1)) << "";
+}
+
+void tst_Variant::toString() {
+    QFETCH(Variant, value);
+    QFETCH(QString, expected);
+    QCOMPARE(value.toString(), expected);
+}
+
+void tst_Variant::toStringFollowsLocale() {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QCOMPARE(Variant(1.5).toString(), "1,5");
+    QCOMPARE(money(-1.25).toString(), "-1,25");
+    QCOMPARE(Variant("1,5").toDouble(), 1.5);
+    QCOMPARE(date(2024, 3, 5).toString(), "05.03.2024");
+}
+
+void tst_Variant::typeNames() {
+    const QList<std::pair<Variant, QString>> cases = {
+        {Variant(), "Empty"},      {Variant::null(), "Null"},  {i16(1), "Integer"},
+        {Variant(1), "Long"},      {Variant(1.0f), "Single"},  {Variant(1.0), "Double"},
+        {money(1), "Currency"},    {date(2024, 1, 1), "Date"}, {Variant("x"), "String"},
+        {Variant(true), "Boolean"}};
+    for (const auto& [value, name] : cases)
+        QCOMPARE(value.typeName(), name);
+}
+
+void tst_Variant::numericTests() {
+    QVERIFY(Variant("12.5").isNumeric());
+    QVERIFY(!Variant("12.5").isNumericType());
+    QVERIFY(!Variant("abc").isNumeric());
+    QVERIFY(money(1).isNumericType());
+    QVERIFY(!Variant(true).isNumericType());
+    QVERIFY(!Variant().isNumeric());
+    QVERIFY(!date(2024, 1, 1).isNumeric());
+}
+
+void tst_Variant::comparisons_data() {
+    QTest::addColumn<Variant>("a");
+    QTest::addColumn<Variant>("b");
+    QTest::addColumn<int>("expected"); // -1, 0, 1
+    QTest::newRow("long and double") << Variant(1) << Variant(1.0) << 0;
+    QTest::newRow("number and numeric text") << i16(1) << Variant("1") << 0;
+    QTest::newRow("number below numeric text") << Variant(2) << Variant("10") << -1;
+    QTest::newRow("texts compare as text") << Variant("2") << Variant("10") << 1;
+    QTest::newRow("text binary case") << Variant("A") << Variant("a") << -1;
+    QTest::newRow("number below other text") << Variant(5) << Variant("abc") << -1;
+    QTest::newRow("Empty is zero") << Variant() << Variant(0) << 0;
+    QTest::newRow("Empty is empty text") << Variant() << Variant("") << 0;
+    QTest::newRow("Empty below text") << Variant() << Variant("a") << -1;
+    QTest::newRow("True is -1") << Variant(true) << Variant(-1) << 0;
+    QTest::newRow("currency and double") << money(1.5) << Variant(1.5) << 0;
+    QTest::newRow("currency order") << money(-0.0001) << money(0) << -1;
+    QTest::newRow("date and serial") << date(1900, 1, 1) << Variant(2.0) << 0;
+}
+
+void tst_Variant::comparisons() {
+    QFETCH(Variant, a);
+    QFETCH(Variant, b);
+    QFETCH(int, expected);
+    QCOMPARE(a == b, expected == 0);
+    QCOMPARE(a != b, expected != 0);
+    QCOMPARE(a < b, expected < 0);
+    QCOMPARE(a <= b, expected <= 0);
+    QCOMPARE(a > b, expected > 0);
+    QCOMPARE(a >= b, expected >= 0);
+    QCOMPARE(b<a, expected> 0);
+}
+
+void tst_Variant::nullIsNeverEqual() {
+    const Variant null = Variant::null();
+    for (const Variant& other : {Variant::null(), Variant(), Variant(1), Variant("x")}) {
+        QVERIFY(!(null == other));
+        QVERIFY(!(null != other));
+        QVERIFY(!(null < other));
+        QVERIFY(!(null <= other));
+        QVERIFY(!(other > null));
+        QVERIFY(!(other >= null));
+    }
+    QVERIFY(null.sameAs(Variant::null()));
+    QVERIFY(!null.sameAs(Variant()));
+    QVERIFY(!Variant(1).sameAs(Variant(1.0)));
+    QVERIFY(Variant(QDate(50, 1, 1)).isNull());
+    QVERIFY((date(9999, 12, 31) + Variant(1)).isNull());
+}
+
+void tst_Variant::arithmetic_data() {
+    QTest::addColumn<Variant>("result");
+    QTest::addColumn<Variant>("expected");
+    auto row = [](const char* name, const Variant& r, const Variant& e) {
+        QTest::newRow(name) << r << e;
+    };
+    row("Integer + Integer", i16(2) + i16(3), i16(5));
+    row("Integer overflow moves to Long", i16(32767) + i16(1), Variant(32768));
+    row("Long overflow moves to Double", Variant(2147483647) + Variant(1), Variant(2147483648.0));
+    row("Integer + Single", i16(1) + Variant(0.5f), Variant(1.5f));
+    row("Long + Single is Double", Variant(1) + Variant(0.5f), Variant(1.5));
+    row("Long * Double", Variant(3) * Variant(0.5), Variant(1.5));
+    row("Boolean + Boolean", Variant(true) + Variant(true), i16(-2));
+    row("Empty counts as 0", Variant() + i16(1), i16(1));
+    row("Currency + Long stays Currency", money(0.1) + Variant(2), money(2.1));
+    row("Currency * Integer exact", money(0.1) * i16(3), money(0.3));
+    row("Currency - Currency", money(0.3) - money(0.1), money(0.2));
+    row("Currency + Double is Double", money(1.5) + Variant(0.25), Variant(1.75));
+    row("Date + number is Date", date(2024, 2, 28) + Variant(1), date(2024, 2, 29));
+    row("Date - number is Date", date(2024, 3, 1) - Variant(0.5), date(2024, 2, 29, 12));
+    row("Date - Date is Double", date(2024, 3, 1) - date(2024, 2, 28), Variant(2.0));
+    row("text + text joins", Variant("1") + Variant("2"), Variant("12"));
+    row("Empty + text joins", Variant() + Variant("a"), Variant("a"));
+    row("numeric text + number adds", Variant("1.5") + Variant(2), Variant(3.5));
+    row("number - numeric text", Variant(5) - Variant("2"), Variant(3.0));
+    row("other text + number is Null", Variant("abc") + Variant(1), Variant::null());
+    row("Null propagates", Variant::null() + Variant(1), Variant::null());
+    row("Null + text propagates", Variant("a") + Variant::null(), Variant::null());
+    row("Long / Long is Double", Variant(7) / Variant(2), Variant(3.5));
+    row("Single / Integer is Single", Variant(1.0f) / i16(4), Variant(0.25f));
+    row("division by zero is Null", Variant(1) / Variant(0), Variant::null());
+}
+
+void tst_Variant::arithmetic() {
+    QFETCH(Variant, result);
+    QFETCH(Variant, expected);
+    QVERIFY2(result.sameAs(expected), qPrintable(result.typeName() + ' ' + result.toString()));
+}
+
+void tst_Variant::compareSortsEmptyNullNumbersText() {
+    QList<Variant> values = {"b", Variant(3), Variant::null(), Variant(), "10", "a", 2.5,
+                             "B", true};
+    auto names = [](const QList<Variant>& list) {
+        QStringList out;
+        for (const Variant& v : list)
+            out << v.typeName() + ':' + v.toString();
+        return out.join(u' ');
+    };
+    std::stable_sort(values.begin(), values.end(), [](const Variant& a, const Variant& b) {
+        return Variant::compare(a, b, Qt::CaseInsensitive) < 0;
+    });
+    QCOMPARE(names(values), "Empty: Null: Boolean:True Double:2.5 Long:3 String:10 String:a "
+                            "String:b String:B");
+    std::stable_sort(values.begin(), values.end(), [](const Variant& a, const Variant& b) {
+        return Variant::compare(a, b, Qt::CaseSensitive) < 0;
+    });
+    QCOMPARE(names(values), "Empty: Null: Boolean:True Double:2.5 Long:3 String:10 String:B "
+                            "String:a String:b");
+    QCOMPARE(Variant::compare(Variant("x"), Variant("X"), Qt::CaseInsensitive), 0);
+}
+
+void tst_Variant::copiesAndMovesKeepValues() {
+    QVERIFY(sizeof(Variant) <= 32);
+    Variant text("some text");
+    Variant copy = text;
+    QVERIFY(copy.sameAs(Variant("some text")));
+    copy = Variant(1.5); // text replaced by a number
+    QVERIFY(copy.sameAs(Variant(1.5)));
+    copy = text; // number replaced by text
+    QVERIFY(copy.sameAs(text));
+    Variant& alias = copy;
+    copy = alias;
+    QVERIFY(copy.sameAs(text));
+    Variant moved = std::move(copy);
+    QVERIFY(moved.sameAs(text));
+    Variant target(42);
+    target = std::move(moved);
+    QVERIFY(target.sameAs(text));
+    QVERIFY(text.sameAs(Variant("some text")));
+}
+
+QTEST_GUILESS_MAIN(tst_Variant)
+#include "tst_variant.moc"
