@@ -19,6 +19,7 @@ void RegisterProgramFonts() {
             QFontDatabase::addApplicationFont(path);
     }
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Tahoma"));
-    QFont::insertSubstitution(QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow"));
+    QFont::insertSubstitution(QStringLiteral("Arial Narrow"),
+                              QStringLiteral("Liberation Sans Narrow"));
     QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
 }

@@ -1,11 +1,20 @@
 #include "app/Startup.h"
 
 #include "app/Fonts.h"
+#include "app/Global.h"
+#include "app/mSetIcon.h"
+#include "launcher/frmTip.h"
 
 #include <QApplication>
 #include <QStyleFactory>
 
+// Resources of static libraries are only linked when something names them.
+static void initResources() {
+    Q_INIT_RESOURCE(launcher);
+}
+
 void InitializeApplication(QApplication& app) {
+    initResources();
     QApplication::setApplicationName(QStringLiteral("Tessix Demonstrator"));
     QApplication::setOrganizationName(QStringLiteral("TessixDemonstrator"));
     QApplication::setApplicationVersion(QStringLiteral(TESSIX_VERSION));
@@ -13,4 +22,9 @@ void InitializeApplication(QApplication& app) {
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion")))
         app.setStyle(style);
     RegisterProgramFonts();
+    SetTipOfTheDayHandler([](QWidget* form) {
+        frmTip& tip = frmTip::Instance();
+        tip.Exec(form);
+        SetWindowIcon(&tip, QStringLiteral("AppIcon"), false);
+    });
 }

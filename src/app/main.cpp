@@ -1,4 +1,5 @@
 #include "app/Startup.h"
+#include "app/mSetIcon.h"
 #include "launcher/frmMain.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@ int main(int argc, char* argv[]) {
     InitializeApplication(app);
     auto* launcher = new frmMain;
     launcher->setAttribute(Qt::WA_DeleteOnClose);
+    SetWindowIcon(launcher, QStringLiteral("AppIcon"), true);
     launcher->show();
     return app.exec();
 }

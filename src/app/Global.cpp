@@ -1,0 +1,131 @@
+#include "app/Global.h"
+
+#include "platform/IniFile.h"
+#include "platform/MessageBox.h"
+#include "platform/Settings.h"
+
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QRegularExpressionValidator>
+#include <QTime>
+
+namespace {
+
+QString& dataFolderOverride() {
+    static QString path;
+    return path;
+}
+
+QString& tipsFilePath() {
+    static QString path;
+    return path;
+}
+
+std::function<void(QWidget*)>& tipOfTheDayHandler() {
+    static std::function<void(QWidget*)> handler;
+    return handler;
+}
+
+constexpr int MaxLogLines = 1000;
+// QLineEdit's own default maximum, which stands for "no limit".
+constexpr int NoLengthLimit = 32767;
+
+// The locale's short time format, with seconds added where it has none: log lines written
+// within the same minute must stay apart.
+QString logTimeFormat() {
+    QString format = QLocale().timeFormat(QLocale::ShortFormat);
+    if (!format.contains(u's'))
+        format.replace(QStringLiteral("mm"), QStringLiteral("mm:ss"));
+    return format;
+}
+
+} // namespace
+
+QString ProgramTitle() {
+    return QString::fromUtf16(platform::ProgramTitleText);
+}
+
+QString DataFolder() {
+    if (!dataFolderOverride().isEmpty())
+        return dataFolderOverride();
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/Data");
+}
+
+void SetDataFolder(const QString& path) {
+    dataFolderOverride() = path;
+}
+
+QString TipsFilePath() {
+    return tipsFilePath();
+}
+
+void SetTipsFilePath(const QString& path) {
+    tipsFilePath() = path;
+}
+
+QString ReadIniString(const QString& file, const QString& section, const QString& key,
+                      const QString& defaultValue) {
+    return ReadProfileString(file, section, key, defaultValue);
+}
+
+bool WriteIniString(const QString& file, const QString& section, const QString& key,
+                    const QString& value) {
+    return WriteProfileString(file, section, key, value);
+}
+
+void MakeNumericTextBox(QLineEdit* box, int maxLength) {
+    if (!box)
+        return;
+    static const QRegularExpression digits(QStringLiteral("[0-9]*"));
+    box->setValidator(new QRegularExpressionValidator(digits, box));
+    box->setMaxLength(maxLength > 0 ? maxLength : NoLengthLimit);
+}
+
+void AddLogLine(QListWidget* list, const QString& text) {
+    if (!list)
+        return;
+    while (list->count() >= MaxLogLines)
+        delete list->takeItem(0);
+    const QString time = QLocale().toString(QTime::currentTime(), logTimeFormat());
+    list->addItem(u'[' + time + QStringLiteral("]  ") + text);
+    list->scrollToBottom();
+}
+
+QString WrapText(const QString& text, int width) {
+    if (width <= 0)
+        return text;
+    QString wrapped = text;
+    qsizetype lineStart = 0;
+    while (wrapped.size() > lineStart + width) {
+        const qsizetype space = wrapped.lastIndexOf(u' ', lineStart + width - 1);
+        if (space >= lineStart) {
+            wrapped.replace(space, 1, QStringLiteral("\r\n"));
+            lineStart = space + 2;
+        } else {
+            // A word longer than the line: break it hard after width characters rather
+            // than search back into earlier lines, so every line stays within the width
+            // and each pass moves forward.
+            wrapped.insert(lineStart + width, QStringLiteral("\r\n"));
+            lineStart += width + 2;
+        }
+    }
+    return wrapped;
+}
+
+int MaxLong(int a, int b) {
+    return a > b ? a : b;
+}
+
+void ShowTipOfTheDay(QWidget* form) {
+    if (GetSetting(LauncherSettingsApp, LauncherSettingsSection, ShowTipsKey,
+                   QStringLiteral("1")) != QStringLiteral("1"))
+        return;
+    if (tipOfTheDayHandler())
+        tipOfTheDayHandler()(form);
+}
+
+void SetTipOfTheDayHandler(std::function<void(QWidget*)> handler) {
+    tipOfTheDayHandler() = std::move(handler);
+}

@@ -1,0 +1,158 @@
+#include "app/Global.h"
+#include "platform/IniFile.h"
+#include "platform/Settings.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestGlobal : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void programTitle() { QCOMPARE(ProgramTitle(), QString("Tessix 7.5 Main Demo")); }
+
+    void wrapText_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("launcher tooltip")
+            << "Main samples which demonstrate what you can do with Tessix." << 50
+            << "Main samples which demonstrate what you can do\r\nwith Tessix.";
+        QTest::newRow("exactly the width") << "abc def" << 7 << "abc def";
+        QTest::newRow("shorter than the width") << "abc" << 60 << "abc";
+        QTest::newRow("empty") << "" << 10 << "";
+        QTest::newRow("several lines") << "aa bb cc dd ee" << 6 << "aa bb\r\ncc dd\r\nee";
+        QTest::newRow("space right at the limit") << "abcd efgh" << 5 << "abcd\r\nefgh";
+        QTest::newRow("word longer than the width")
+            << "a verylongword b" << 5 << "a\r\nveryl\r\nongwo\r\nrd b";
+        QTest::newRow("no space at all") << "abcdefgh" << 3 << "abc\r\ndef\r\ngh";
+        QTest::newRow("width 1") << "ab c" << 1 << "a\r\nb\r\n\r\nc";
+        QTest::newRow("zero width") << "a b c" << 0 << "a b c";
+        QTest::newRow("negative width") << "a b c" << -4 << "a b c";
+    }
+    void wrapText() {
+        QFETCH(QString, text);
+        QFETCH(int, width);
+        QFETCH(QString, expected);
+        QCOMPARE(WrapText(text, width), expected);
+    }
+
+    void maxLong_data() {
+        QTest::addColumn<int>("a");
+        QTest::addColumn<int>("b");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("a larger") << 5 << 3 << 5;
+        QTest::newRow("b larger") << -5 << 3 << 3;
+        QTest::newRow("equal") << 7 << 7 << 7;
+        QTest::newRow("extremes") << INT_MIN << INT_MAX << INT_MAX;
+    }
+    void maxLong() {
+        QFETCH(int, a);
+        QFETCH(int, b);
+        QFETCH(int, expected);
+        QCOMPARE(MaxLong(a, b), expected);
+    }
+
+    void logLineFormat() {
+        QListWidget list;
+        AddLogLine(&list, "Row 3 updated");
+        QCOMPARE(list.count(), 1);
+        const QString line = list.item(0)->text();
+        static const QRegularExpression format(R"(^\[([^\]]+)\]  Row 3 updated$)");
+        const QRegularExpressionMatch match = format.match(line);
+        QVERIFY2(match.hasMatch(), qPrintable(line));
+        QVERIFY(match.captured(1).contains(QString::number(QTime::currentTime().minute())));
+    }
+
+    void logKeepsTheNewestThousandLines() {
+        QListWidget list;
+        list.resize(200, 100);
+        list.show();
+        for (int i = 1; i <= 1001; ++i)
+            AddLogLine(&list, QString::number(i));
+        QCOMPARE(list.count(), 1000);
+        QVERIFY(list.item(0)->text().endsWith("]  2"));
+        QVERIFY(list.item(999)->text().endsWith("]  1001"));
+        QCoreApplication::processEvents();
+        QCOMPARE(list.verticalScrollBar()->value(), list.verticalScrollBar()->maximum());
+    }
+
+    void numericTextBox() {
+        QLineEdit box;
+        MakeNumericTextBox(&box, 4);
+        QTest::keyClicks(&box, "1a2-3.");
+        QCOMPARE(box.text(), QString("123"));
+        QTest::keyClicks(&box, "456");
+        QCOMPARE(box.text(), QString("1234"));
+        box.clear();
+        QApplication::clipboard()->setText("12x");
+        box.paste();
+        QCOMPARE(box.text(), QString());
+        QApplication::clipboard()->setText("98");
+        box.paste();
+        QCOMPARE(box.text(), QString("98"));
+    }
+
+    void numericTextBoxWithoutLimit() {
+        QLineEdit box;
+        box.setMaxLength(3);
+        MakeNumericTextBox(&box, 0);
+        QTest::keyClicks(&box, "123456789");
+        QCOMPARE(box.text(), QString("123456789"));
+        MakeNumericTextBox(nullptr, 5);
+    }
+
+    void showTipOfTheDay_data() {
+        QTest::addColumn<QString>("setting"); // null: absent
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("absent") << QString() << true;
+        QTest::newRow("1") << "1" << true;
+        QTest::newRow("0") << "0" << false;
+        QTest::newRow("not exactly 1") << " 1" << false;
+        QTest::newRow("empty") << "" << false;
+    }
+    void showTipOfTheDay() {
+        QFETCH(QString, setting);
+        QFETCH(bool, shown);
+        platform::MemorySettingsStore settings;
+        platform::ScopedSettingsStore scope(settings);
+        if (!setting.isNull())
+            SaveSetting(LauncherSettingsApp, "Main", "ShowTips", setting);
+        QWidget form;
+        QList<QWidget*> calls;
+        SetTipOfTheDayHandler([&calls](QWidget* w) { calls.append(w); });
+        ShowTipOfTheDay(&form);
+        SetTipOfTheDayHandler(nullptr);
+        QCOMPARE(calls, shown ? QList<QWidget*>{&form} : QList<QWidget*>{});
+        ShowTipOfTheDay(&form); // without a handler: nothing, no crash
+    }
+
+    void iniStringsGoThroughTheProfileFile() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("TessixDemo.tips");
+        QCOMPARE(ReadIniString(file, "frmMain", "LastTip", "0"), QString("0"));
+        QVERIFY(WriteIniString(file, "frmMain", "LastTip", "3"));
+        QCOMPARE(ReadIniString(file, "FRMMAIN", "lasttip", "0"), QString("3"));
+    }
+
+    void folders() {
+        QVERIFY(TipsFilePath().isEmpty());
+        SetTipsFilePath("/x/Data/TessixDemo.tips");
+        QCOMPARE(TipsFilePath(), QString("/x/Data/TessixDemo.tips"));
+        SetTipsFilePath(QString());
+
+        QCOMPARE(DataFolder(), QCoreApplication::applicationDirPath() + "/Data");
+        SetDataFolder("/tmp/elsewhere");
+        QCOMPARE(DataFolder(), QString("/tmp/elsewhere"));
+        SetDataFolder(QString());
+        QCOMPARE(DataFolder(), QCoreApplication::applicationDirPath() + "/Data");
+    }
+};
+
+QTEST_MAIN(TestGlobal)
+#include "tst_global.moc"

@@ -1,0 +1,109 @@
+#include "platform/Settings.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// Layout texts go into the settings as they are, so every character must come back.
+class TestSettings : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init() {
+        m_dir.emplace();
+        QVERIFY(m_dir->isValid());
+        m_store.emplace(m_dir->path());
+    }
+
+    void defaultWhenAbsent() {
+        QCOMPARE(m_store->get(Launcher, "Main", "ShowTips", "1"), QString("1"));
+        m_store->save(Launcher, "Main", "Other", "x");
+        QCOMPARE(m_store->get(Launcher, "Main", "ShowTips", "1"), QString("1"));
+    }
+
+    void roundTrip_data() {
+        QTest::addColumn<QString>("value");
+        QTest::newRow("commas") << "1,120,0;2,80,1";
+        QTest::newRow("quotes") << "say \"hi\" and 'bye'";
+        QTest::newRow("semicolons and equals") << "a=1;b=2; ;c==";
+        QTest::newRow("leading and trailing spaces") << "   padded   ";
+        QTest::newRow("brackets and hash") << "[Layout] #1 @at %20 \\back/slash";
+        QTest::newRow("numbers stay text") << "007";
+        QTest::newRow("boolean-looking") << "true";
+        QTest::newRow("empty") << "";
+        QTest::newRow("line break") << "one\r\ntwo";
+        QTest::newRow("non-ASCII") << QString::fromUtf8("Gr\xc3\xbc\xc3\x9f"
+                                                        "e \xe2\x82\xac");
+    }
+    void roundTrip() {
+        QFETCH(QString, value);
+        m_store->save(Customers, "Layout", "Columns", value);
+        // A fresh store reads the file again rather than a cache.
+        platform::IniSettingsStore reread(m_dir->path());
+        const QString read = reread.get(Customers, "Layout", "Columns", "DEF");
+        QCOMPARE(read, value);
+    }
+
+    void filesStayInTheBaseFolder() {
+        m_store->save(Launcher, "Main", "ShowTips", "0");
+        m_store->save("../escape/../x:y*", "s", "k", "v");
+        const QStringList files = QDir(m_dir->path()).entryList(QDir::Files);
+        QCOMPARE(files.size(), 2);
+        QVERIFY(files.contains(QString(Launcher) + ".ini"));
+        QCOMPARE(m_store->get("../escape/../x:y*", "s", "k", ""), QString("v"));
+        QCOMPARE(QFileInfo(m_store->fileFor(Launcher)).absolutePath(),
+                 QDir(m_dir->path()).absolutePath());
+    }
+
+    void applicationsAndSectionsAreSeparate() {
+        m_store->save(Customers, "Layout", "Sort", "customers");
+        m_store->save(Games, "Layout", "Sort", "games");
+        m_store->save(Games, "Other", "Sort", "other");
+        QCOMPARE(m_store->get(Customers, "Layout", "Sort", ""), QString("customers"));
+        QCOMPARE(m_store->get(Games, "Layout", "Sort", ""), QString("games"));
+        QCOMPARE(m_store->get(Games, "Other", "Sort", ""), QString("other"));
+    }
+
+    void deleteKeyAndSection() {
+        m_store->save(Games, "Layout", "Columns", "c");
+        m_store->save(Games, "Layout", "Sort", "s");
+        m_store->save(Games, "Keep", "Sort", "k");
+        m_store->remove(Games, "Layout", "Columns");
+        QCOMPARE(m_store->get(Games, "Layout", "Columns", "DEF"), QString("DEF"));
+        QCOMPARE(m_store->get(Games, "Layout", "Sort", "DEF"), QString("s"));
+        m_store->remove(Games, "Layout", QString());
+        QCOMPARE(m_store->get(Games, "Layout", "Sort", "DEF"), QString("DEF"));
+        QCOMPARE(m_store->get(Games, "Keep", "Sort", "DEF"), QString("k"));
+    }
+
+    void defaultBaseFolderIsUnderConfiguration() {
+        QVERIFY(platform::IniSettingsStore::defaultBaseFolder().endsWith("/TessixDemonstrator"));
+    }
+
+    // The free functions go to the installed store, and back to the previous one after.
+    void freeFunctionsUseInstalledStore() {
+        platform::MemorySettingsStore outer;
+        platform::ScopedSettingsStore outerScope(outer);
+        SaveSetting(Launcher, "Main", "ShowTips", "0");
+        {
+            platform::MemorySettingsStore inner;
+            platform::ScopedSettingsStore innerScope(inner);
+            QCOMPARE(GetSetting(Launcher, "Main", "ShowTips", "1"), QString("1"));
+            SaveSetting(Launcher, "Main", "ShowTips", "x");
+            QVERIFY(inner.contains(Launcher, "Main", "ShowTips"));
+        }
+        QCOMPARE(GetSetting(Launcher, "Main", "ShowTips", "1"), QString("0"));
+        DeleteSetting(Launcher, "Main", "ShowTips");
+        QVERIFY(!outer.contains(Launcher, "Main", "ShowTips"));
+        QCOMPARE(GetSetting(Launcher, "Main", "ShowTips"), QString());
+    }
+
+private:
+    static constexpr const char* Launcher = "{A3B87F3C-7C95-41E3-94C9-3B27FB79BDDF}";
+    static constexpr const char* Customers = "Tessix_Demonstrator_Customers";
+    static constexpr const char* Games = "Tessix_Demonstrator_FunNGames";
+    std::optional<QTemporaryDir> m_dir;
+    std::optional<platform::IniSettingsStore> m_store;
+};
+
+QTEST_GUILESS_MAIN(TestSettings)
+#include "tst_settings.moc"
