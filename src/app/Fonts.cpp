@@ -13,11 +13,11 @@ void RegisterProgramFonts() {
     if (done)
         return;
     done = true;
-    for (const char* file : {"tahoma.ttf", "tahomabd.ttf"}) {
-        const QString path = QString::fromLatin1(WineFontFolder) + QLatin1String(file);
-        if (QFile::exists(path))
-            QFontDatabase::addApplicationFont(path);
-    }
+    // Only the regular face: the packaged bold face renders at normal weight with wide
+    // spacing, while the emboldened regular face looks right.
+    const QString path = QString::fromLatin1(WineFontFolder) + QStringLiteral("tahoma.ttf");
+    if (QFile::exists(path))
+        QFontDatabase::addApplicationFont(path);
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Tahoma"));
     QFont::insertSubstitution(QStringLiteral("Arial Narrow"),
                               QStringLiteral("Liberation Sans Narrow"));

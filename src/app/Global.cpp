@@ -1,5 +1,7 @@
 #include "app/Global.h"
 
+#include "components/grid/TessixGrid.h"
+#include "platform/Colors.h"
 #include "platform/IniFile.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
@@ -116,6 +118,16 @@ QString WrapText(const QString& text, int width) {
 
 int MaxLong(int a, int b) {
     return a > b ? a : b;
+}
+
+void ApplyGridLook(TessixGrid* grid) {
+    if (!grid)
+        return;
+    grid->SetSelForeColor(RGB(0, 0, 0));
+    grid->SetSelBackColor(RGB(204, 232, 255));
+    grid->SetFocusRectColor1(RGB(153, 209, 255));
+    grid->SetFocusRectColor2(RGB(153, 209, 255));
+    grid->SetBorderStyle(2);
 }
 
 void ShowTipOfTheDay(QWidget* form) {

@@ -6,6 +6,7 @@
 
 class QLineEdit;
 class QListWidget;
+class TessixGrid;
 class QWidget;
 
 // Routines every window may use. They keep no state of their own apart from the tips file
@@ -49,6 +50,10 @@ QString WrapText(const QString& text, int width);
 
 // The larger of a and b; b when they are equal.
 int MaxLong(int a, int b);
+
+// The program's common selection and border look of a grid; windows that want other
+// colours set them afterwards.
+void ApplyGridLook(TessixGrid* grid);
 
 // Shows the Tip of the Day for a sample window unless the user switched tips off. The tip
 // window registers itself as the handler (it also sets its own icon); without one this does

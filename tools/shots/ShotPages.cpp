@@ -1,9 +1,71 @@
 #include "ShotPages.h"
 
+#include "GridGallery.h"
+#include "app/Global.h"
+#include "components/grid/TessixGrid.h"
 #include "launcher/frmMain.h"
+#include "launcher/frmTip.h"
+
+#include <QFile>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+namespace {
+
+// The launcher with the group of that caption expanded.
+QWidget* launcherWithGroup(const QString& caption) {
+    auto* launcher = new frmMain;
+    TessixGrid* grid = launcher->grdDemos;
+    for (int row = 1; row <= grid->RowCount(); ++row)
+        if (grid->RowIsGroup(row) && grid->CellValue(row, grid->RowTextCol()).toString() == caption)
+            launcher->ExpandGroup(row);
+    return launcher;
+}
+
+// Stands in for a sample window: the tip window reads its tips from the section named after
+// the window's class.
+class ShotSample : public QWidget {
+    Q_OBJECT
+public:
+    ShotSample() { setWindowTitle(QStringLiteral("My Customers")); }
+};
+
+// The tip window for the first tip of "My Customers", read from a copy of the shipped tips
+// file (the tip window writes back which tip it showed).
+QWidget* tipWindow() {
+    static QTemporaryDir dir;
+    const QString shipped = DataFolder() + QStringLiteral("/TessixDemo.tips");
+    const QString copy = dir.filePath(QStringLiteral("TessixDemo.tips"));
+    QFile::remove(copy);
+    QFile::copy(shipped, copy);
+    QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+    const QString from = QStringLiteral("frmMyCustomers");
+    const QString to = QString::fromLatin1(ShotSample::staticMetaObject.className());
+    const QString count = ReadIniString(copy, from, QStringLiteral("TipsCount"), {});
+    WriteIniString(copy, to, QStringLiteral("TipsCount"), count);
+    for (int tip = 1; tip <= count.toInt(); ++tip)
+        WriteIniString(copy, to, QString::number(tip),
+                       ReadIniString(copy, from, QString::number(tip), {}));
+
+    const QString previous = TipsFilePath();
+    SetTipsFilePath(copy);
+    ShotSample sample;
+    frmTip& tip = frmTip::Instance();
+    tip.Exec(&sample);
+    SetTipsFilePath(previous);
+    return &tip;
+}
+
+} // namespace
 
 std::vector<ShotPage> AllShotPages() {
     return {
         {QStringLiteral("frmMain"), [] { return static_cast<QWidget*>(new frmMain); }},
+        {QStringLiteral("frmMain-editing"),
+         [] { return launcherWithGroup(QStringLiteral("Editing Databases")); }},
+        {QStringLiteral("frmTip"), [] { return tipWindow(); }},
+        {QStringLiteral("grid-gallery"), [] { return makeGridGallery(); }},
     };
 }
+
+#include "ShotPages.moc"

@@ -1,0 +1,457 @@
+#include "components/grid/GridPainter.h"
+
+#include "components/grid/GridCellControls.h"
+#include "components/grid/GridEditor.h"
+#include "components/grid/TessixGrid.h"
+#include "platform/Colors.h"
+
+#include <QMetaMethod>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTextLayout>
+#include <algorithm>
+
+namespace {
+
+constexpr int DecorationGap = 3; // between a check box or icon and the text
+
+// The text shortened to `width` with a trailing ellipsis when it does not fit, or always
+// when `cut` (more text follows that is not shown). atWord: cut after a whole word.
+QString elide(const QFontMetrics& fm, const QString& text, int width, bool atWord, bool cut) {
+    if (!cut && fm.horizontalAdvance(text) <= width)
+        return text;
+    const QString ellipsis(QChar(0x2026));
+    QString kept = text;
+    if (fm.horizontalAdvance(kept + ellipsis) > width) {
+        kept = fm.elidedText(text, Qt::ElideRight, width);
+        kept.chop(1); // Qt's own ellipsis
+        if (atWord) {
+            const int space = kept.lastIndexOf(QLatin1Char(' '));
+            if (space > 0)
+                kept = kept.left(space);
+        }
+    }
+    while (kept.endsWith(QLatin1Char(' ')))
+        kept.chop(1);
+    return kept + ellipsis;
+}
+
+Qt::Alignment qtAlignH(int alignH) {
+    switch (alignH) {
+    case AlignCenter:
+        return Qt::AlignHCenter;
+    case AlignRight:
+        return Qt::AlignRight;
+    default:
+        return Qt::AlignLeft;
+    }
+}
+
+// Top of a block of `height` pixels inside `rect` for a vertical alignment code.
+int alignedTop(const QRect& rect, int height, int alignV) {
+    switch (alignV) {
+    case VAlignCenter:
+        return rect.top() + (rect.height() - height) / 2;
+    case VAlignBottom:
+        return rect.bottom() + 1 - height;
+    default:
+        return rect.top();
+    }
+}
+
+QColor withAlpha(QColor c, int alpha) {
+    c.setAlpha(alpha);
+    return c;
+}
+
+} // namespace
+
+// ----- CellTextLayout -----
+
+CellTextLayout::CellTextLayout(const QString& text, const QFont& font, quint32 flags, int width)
+    : m_font(font), m_flags(flags), m_width(std::max(0, width)) {
+    const QFontMetrics fm(font);
+    m_lineHeight = fm.lineSpacing();
+    QString normal = text;
+    normal.replace(QLatin1String("\r\n"), QLatin1String("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (flags & TextFlagSingleLine)
+        normal.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    m_rawLines = normal.split(QLatin1Char('\n'));
+    if (!(flags & TextFlagWordBreak) || (flags & TextFlagSingleLine)) {
+        m_lines = m_rawLines;
+        return;
+    }
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    for (const QString& para : std::as_const(m_rawLines)) {
+        if (para.isEmpty()) {
+            m_lines.push_back(QString());
+            continue;
+        }
+        QTextLayout layout(para, font);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(m_width);
+            QString part = para.mid(line.textStart(), line.textLength());
+            while (part.endsWith(QLatin1Char(' ')))
+                part.chop(1);
+            m_lines.push_back(part);
+        }
+        layout.endLayout();
+    }
+}
+
+int CellTextLayout::naturalWidth() const {
+    const QFontMetrics fm(m_font);
+    int w = 0;
+    for (const QString& line : m_rawLines)
+        w = std::max(w, fm.horizontalAdvance(line));
+    return w;
+}
+
+QStringList CellTextLayout::visibleLines(int height, bool& cut) const {
+    const int n = int(m_lines.size());
+    cut = false;
+    if (n * m_lineHeight <= height)
+        return m_lines;
+    const int whole = std::max(1, height / m_lineHeight);
+    const bool ellipsis = m_flags & (TextFlagEndEllipsis | TextFlagWordEllipsis);
+    // A partly visible last line is drawn clipped unless whole lines are asked for or the
+    // cut is shown by an ellipsis.
+    const bool partial =
+        !ellipsis && !(m_flags & TextFlagEditControl) && height % m_lineHeight > 0 && whole < n;
+    cut = ellipsis && whole < n;
+    return m_lines.mid(0, whole + (partial ? 1 : 0));
+}
+
+void CellTextLayout::draw(QPainter& p, const QRect& rect, int alignH, int alignV) const {
+    if (rect.width() <= 0 || rect.height() <= 0)
+        return;
+    bool cut = false;
+    const QStringList lines = visibleLines(rect.height(), cut);
+    const QFontMetrics fm(m_font);
+    const bool ellipsis = m_flags & (TextFlagEndEllipsis | TextFlagWordEllipsis);
+    const bool atWord = m_flags & TextFlagWordEllipsis;
+    const int block = int(lines.size()) * m_lineHeight;
+    int y = block > rect.height() ? rect.top() : alignedTop(rect, block, alignV);
+    p.save();
+    p.setFont(m_font);
+    p.setClipRect(rect, Qt::IntersectClip);
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString& line = lines[i];
+        const bool last = i == lines.size() - 1;
+        const QString shown = ellipsis ? elide(fm, line, rect.width(), atWord, cut && last) : line;
+        p.drawText(QRect(rect.left(), y, rect.width(), m_lineHeight),
+                   qtAlignH(alignH) | Qt::AlignVCenter | Qt::TextSingleLine, shown);
+        y += m_lineHeight;
+    }
+    p.restore();
+}
+
+// ----- GridPainter -----
+
+struct GridPainter::RowPaint {
+    OleColor foreColor = DefaultColor;
+    std::optional<FontObject> font;
+};
+
+struct GridPainter::CellPaint {
+    int row = 0;
+    int col = 0;
+    CellStyle look; // a copy: handlers may change the store's look table meanwhile
+    QString text;
+    QFont font;
+    QColor foreColor;
+    bool selected = false;
+};
+
+const IconList* GridPainter::imageListFor(int col) const {
+    const QList<IconList*> lists = m_grid.imageLists();
+    if (lists.isEmpty())
+        return nullptr;
+    if (col < 1)
+        return lists.front();
+    return lists[std::min<qsizetype>(col, lists.size()) - 1];
+}
+
+QSize GridPainter::checkBoxSize() const {
+    return ::checkBoxSize(m_grid);
+}
+
+QColor GridPainter::rowBackground(int row) const {
+    const GridLook& look = m_grid.m_look;
+    const OleColor c = row % 2 ? look.backColorOddRows : look.backColorEvenRows;
+    return c == DefaultColor ? QColor() : OleColorToQColor(c);
+}
+
+void GridPainter::paintBackground(QPainter& p, const QRect& area) {
+    const GridLook& look = m_grid.m_look;
+    p.fillRect(area, OleColorToQColor(look.backColor));
+    if (!look.backgroundPicture.isNull()) {
+        const QPoint origin = m_grid.rowsArea().topLeft();
+        p.drawTiledPixmap(area, look.backgroundPicture, area.topLeft() - origin);
+    }
+}
+
+void GridPainter::paint(QPainter& p, const QRect& exposed) {
+    const QRect headerArea(0, 0, m_grid.viewport()->width(), m_grid.rowsTop());
+    if (headerArea.intersects(exposed))
+        m_grid.m_header->paint(p, headerArea, m_grid.contentOffset().x());
+
+    const QRect area = exposed & m_grid.rowsArea();
+    if (area.isEmpty())
+        return;
+    p.save();
+    p.setClipRect(area);
+    paintBackground(p, area);
+    const int toContent = m_grid.contentOffset().y() - m_grid.rowsTop();
+    const auto [first, last] =
+        m_grid.m_geometry->rowsIn(area.top() + toContent, area.bottom() + 1 + toContent);
+    for (int row = first; row <= last; ++row)
+        if (m_grid.m_geometry->rowHeight(row) > 0)
+            paintRow(p, row, area);
+    paintFocusRect(p);
+    p.restore();
+}
+
+void GridPainter::paintRow(QPainter& p, int row, const QRect& area) {
+    const GridGeometry& g = *m_grid.m_geometry;
+    const QPoint shift = QPoint(0, m_grid.rowsTop()) - m_grid.contentOffset();
+    const QRect rowRect = g.rowRect(row).translated(shift);
+    if (const QColor bg = rowBackground(row); bg.isValid())
+        p.fillRect(rowRect & area, bg);
+
+    RowPaint format;
+    if (m_grid.m_look.dynamicFormattingEvents & DynamicRowFormat) {
+        RowDynamicFormatArgs args{row, DefaultColor, std::nullopt};
+        Q_EMIT m_grid.RowDynamicFormat(args);
+        format.foreColor = args.foreColor;
+        format.font = args.font;
+    }
+    if (!m_grid.m_store->RowIsGroup(row)) {
+        for (const auto& c : g.columns()) {
+            const QRect r = g.cellRect(row, c.col).translated(shift);
+            if (r.intersects(area))
+                paintCell(p, row, c.col, r, format);
+        }
+    }
+    const QRect text = g.rowTextRect(row).translated(shift);
+    if (!text.isEmpty() && text.intersects(area))
+        paintCell(p, row, RowTextColIndex, text, format);
+}
+
+void GridPainter::paintCell(QPainter& p, int row, int col, const QRect& rect,
+                            const RowPaint& rowFormat) {
+    const GridStore& store = *m_grid.m_store;
+    const GridLook& look = m_grid.m_look;
+    CellPaint cell;
+    cell.row = row;
+    cell.col = col;
+    cell.look = store.CellLook(row, col);
+
+    OleColor fore = cell.look.foreColor;
+    if (rowFormat.foreColor != DefaultColor)
+        fore = rowFormat.foreColor;
+    OleColor back = cell.look.backColor;
+    std::optional<FontObject> font = rowFormat.font;
+    const bool wantFormat = look.dynamicFormattingEvents & DynamicCellFormat;
+    const bool wantText = look.dynamicFormattingEvents & DynamicCellText;
+    const Variant value = wantFormat || wantText ? store.CellValue(row, col) : Variant();
+    if (wantFormat) {
+        CellDynamicFormatArgs args{row, col, value, fore, back, font};
+        Q_EMIT m_grid.CellDynamicFormat(args);
+        fore = args.foreColor;
+        back = args.backColor;
+        font = args.font;
+    }
+    cell.font = font ? font->toQFont() : store.cellFontData(row, col).toQFont();
+    cell.text = store.CellText(row, col);
+    if (wantText) {
+        CellDynamicTextArgs args{row, col, value, cell.text};
+        Q_EMIT m_grid.CellDynamicText(args);
+        cell.text = args.text;
+    }
+
+    const bool focus = m_grid.hasFocus();
+    cell.selected = look.highlightSelCells && m_grid.isCellSelected(row, col);
+    if (!m_grid.isEnabled())
+        cell.foreColor = OleColorToQColor(0x80000011);
+    else if (cell.selected && look.selAlpha == 255) {
+        const OleColor selFore = focus ? look.selForeColor : look.selForeColorNoFocus;
+        cell.foreColor = OleColorToQColor(selFore != DefaultColor ? selFore : 0x8000000E);
+    } else {
+        cell.foreColor = OleColorToQColor(fore != DefaultColor ? fore : look.foreColor);
+    }
+
+    if (back != DefaultColor)
+        p.fillRect(rect, OleColorToQColor(back));
+    if (cell.selected) {
+        const QColor sel = OleColorToQColor(focus ? look.selBackColor : look.selBackColorNoFocus);
+        p.fillRect(rect, withAlpha(sel, look.selAlpha));
+    }
+
+    // Custom drawing gets the cell's rectangle and a painter clipped to it; whatever the
+    // handler leaves in the painter's state is undone afterwards.
+    const auto custom = [&](void (TessixGrid::*signal)(CustomDrawCellArgs&)) {
+        p.save();
+        p.setClipRect(rect, Qt::IntersectClip);
+        p.setFont(cell.font);
+        p.setPen(cell.foreColor);
+        CustomDrawCellArgs args{
+            row,          col, p, rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1,
+            cell.selected};
+        Q_EMIT(m_grid.*signal)(args);
+        p.restore();
+    };
+    const auto connected = [this](void (TessixGrid::*signal)(CustomDrawCellArgs&)) {
+        return m_grid.isSignalConnected(QMetaMethod::fromSignal(signal));
+    };
+    if (connected(&TessixGrid::CustomDrawCellBackground))
+        custom(&TessixGrid::CustomDrawCellBackground);
+    if (cell.look.cellType == CellTypeCustomDraw)
+        custom(&TessixGrid::CustomDrawCell);
+    else
+        paintContents(p, cell, rect);
+    if (connected(&TessixGrid::CustomDrawCellForeground))
+        custom(&TessixGrid::CustomDrawCellForeground);
+
+    // Grid lines take the last pixel column and row of the cell.
+    const int lines = look.gridLines;
+    if (lines != GridLinesNone) {
+        p.save();
+        p.setPen(OleColorToQColor(look.gridLinesColor));
+        if (lines & GridLinesVertical)
+            p.drawLine(rect.topRight(), rect.bottomRight());
+        if (lines & GridLinesHorizontal)
+            p.drawLine(rect.bottomLeft(), rect.bottomRight());
+        p.restore();
+    }
+}
+
+void GridPainter::paintContents(QPainter& p, const CellPaint& cell, const QRect& rect) {
+    const CellStyle& look = cell.look;
+    QRect inner = cellContentRect(look, rect, m_grid.m_look.gridLines);
+    if (look.cellType == CellTypeCombo && m_grid.m_editor->comboButtonShown(cell.row, cell.col)) {
+        const QRect button = comboButtonRect(rect);
+        paintComboButton(p, button, *m_grid.viewport(), m_grid.m_look.useOSStyleContents);
+        inner.setRight(std::min(inner.right(), button.left() - 1));
+    }
+    if (inner.width() <= 0 || inner.height() <= 0)
+        return;
+    p.save();
+    p.setClipRect(inner, Qt::IntersectClip);
+
+    if (look.checkBoxVisible) {
+        const QRect r = checkBoxRect(look, inner, checkBoxSize());
+        paintCheckBox(p, r, look.checkState);
+        if (look.checkBoxAlign == CheckBoxRight)
+            inner.setRight(r.left() - DecorationGap);
+        else if (look.checkBoxAlign != CheckBoxCenter)
+            inner.setLeft(r.right() + 1 + DecorationGap);
+    }
+
+    // A combo cell shows its entry's icon from the combo list's own image list.
+    auto [list, icon] = look.cellType == CellTypeCombo
+                            ? m_grid.m_editor->comboEntryIcon(cell.row, cell.col)
+                            : std::pair<const IconList*, int>{nullptr, 0};
+    if (!list) {
+        icon = look.icon;
+        list = icon > 0 ? imageListFor(cell.col) : nullptr;
+    }
+    if (list && icon <= list->ImageCount()) {
+        const QSize size = list->ImageSize();
+        const int top = alignedTop(inner, size.height(), look.vAlignment);
+        const bool right = look.iconAlign == IconAlignRight;
+        const QPoint at(right ? inner.right() + 1 - size.width() : inner.left(), top);
+        IconList::Look iconLook = IconList::Look::Normal;
+        if (!m_grid.isEnabled() && m_grid.m_look.grayIconsWhenDisabled)
+            iconLook = IconList::Look::Disabled;
+        else if (cell.selected && m_grid.m_look.highlightSelIcons)
+            iconLook = IconList::Look::Selected;
+        list->paint(icon, p, at, iconLook);
+        if (right)
+            inner.setRight(at.x() - DecorationGap);
+        else
+            inner.setLeft(at.x() + size.width() + DecorationGap);
+    }
+
+    if (!cell.text.isEmpty()) {
+        p.setPen(cell.foreColor);
+        CellTextLayout(cell.text, cell.font, look.textFlags, inner.width())
+            .draw(p, inner, look.alignment, look.vAlignment);
+    }
+    p.restore();
+}
+
+void GridPainter::paintCheckBox(QPainter& p, const QRect& box, int state) {
+    if (m_grid.m_look.useOSStyleContents) {
+        QStyleOptionButton opt;
+        opt.initFrom(m_grid.viewport());
+        opt.rect = box;
+        opt.state &= ~QStyle::State_HasFocus;
+        opt.state |= state == CheckChecked  ? QStyle::State_On
+                     : state == CheckGrayed ? QStyle::State_NoChange
+                                            : QStyle::State_Off;
+        m_grid.style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &opt, &p, m_grid.viewport());
+        return;
+    }
+    // Flat box: a frame and a plain tick or square, in the text colours.
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(OleColorToQColor(0x80000010));
+    p.setBrush(OleColorToQColor(0x80000005));
+    p.drawRect(box.adjusted(0, 0, -1, -1));
+    const QRect mark = box.adjusted(3, 3, -3, -3);
+    if (state == CheckGrayed) {
+        p.fillRect(mark, OleColorToQColor(0x80000011));
+    } else if (state == CheckChecked) {
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.setPen(QPen(OleColorToQColor(m_grid.isEnabled() ? 0x80000008 : 0x80000011), 2));
+        p.drawPolyline(QPolygonF({QPointF(mark.left(), mark.center().y()),
+                                  QPointF(mark.left() + mark.width() / 3.0, mark.bottom()),
+                                  QPointF(mark.right(), mark.top())}));
+    }
+    p.restore();
+}
+
+void GridPainter::paintFocusRect(QPainter& p) {
+    const GridLook& look = m_grid.m_look;
+    const int row = m_grid.currentRow();
+    if (!look.showFocusRect || row < 1)
+        return;
+    const int col = m_grid.currentCol();
+    QRect r;
+    if (m_grid.m_store->RowIsGroup(row) || col == 0 || m_grid.RowMode())
+        r = m_grid.m_geometry->rowRect(row).translated(QPoint(0, m_grid.rowsTop()) -
+                                                       m_grid.contentOffset());
+    else
+        r = m_grid.cellViewportRect(row, col);
+    if (r.isEmpty())
+        return;
+    // Inside the cell, clear of the grid lines on its right and bottom edge.
+    if (look.gridLines & GridLinesVertical)
+        r.setRight(r.right() - 1);
+    if (look.gridLines & GridLinesHorizontal)
+        r.setBottom(r.bottom() - 1);
+    const QColor c1 = OleColorToQColor(look.focusRectColor1);
+    const QColor c2 = OleColorToQColor(look.focusRectColor2);
+    p.save();
+    p.setBrush(Qt::NoBrush);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    for (int i = 0; i < look.focusRectThickness && r.width() > 2 * i && r.height() > 2 * i; ++i) {
+        const QRect ring = r.adjusted(i, i, -1 - i, -1 - i);
+        QPen pen(c2, 0);
+        p.setPen(pen);
+        p.drawRect(ring);
+        if (c1 != c2) { // a dotted line of alternating colours
+            pen.setColor(c1);
+            pen.setDashPattern({1, 1});
+            p.setPen(pen);
+            p.drawRect(ring);
+        }
+    }
+    p.restore();
+}

@@ -1,0 +1,106 @@
+#pragma once
+// Painting the rows: only the rows that intersect the exposed area are visited, so a grid
+// of a million rows paints as fast as one of a thousand. Per row: RowDynamicFormat, then
+// per cell its look (own or column default, then CellDynamicFormat / CellDynamicText),
+// background, selection, check box, icon, text or custom drawing, grid lines; then the
+// focus rectangle. The header is painted by GridHeader.
+
+#include "components/grid/GridTypes.h"
+#include "components/iconlist/IconList.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPixmap>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+class QPainter;
+class TessixGrid;
+
+// The grid-wide look members (colours are OLE colours).
+struct GridLook {
+    OleColor backColor = 0x80000005;          // window background
+    OleColor foreColor = 0x80000008;          // window text
+    OleColor backColorOddRows = DefaultColor; // DefaultColor: the grid's BackColor
+    OleColor backColorEvenRows = DefaultColor;
+    QPixmap backgroundPicture; // tiled; null = none
+    int borderStyle = 3;       // 0 none, 2 thin (1 px), 3 sunken 3-D
+    int gridLines = GridLinesBoth;
+    OleColor gridLinesColor = 0x00D8D8D8;
+    int dragGridLines = GridLinesNone;    // accepted and kept; the lines while dragging are ours
+    OleColor selBackColor = 0x8000000D;   // highlight
+    OleColor selForeColor = DefaultColor; // DefaultColor: see selectionTextColor()
+    OleColor selBackColorNoFocus = 0x00D9D9D9;
+    OleColor selForeColorNoFocus = DefaultColor;
+    int selAlpha = 92; // 255 = opaque
+    OleColor focusRectColor1 = 0x00000000;
+    OleColor focusRectColor2 = 0x00FFFFFF; // differs from color 1: a dotted line
+    int focusRectThickness = 1;
+    bool showFocusRect = true;
+    bool highlightSelCells = true;
+    bool highlightSelIcons = false;
+    bool useOSStyleContents = true;
+    bool showControlsInAllCells = false;
+    bool grayIconsWhenDisabled = true;
+    bool showRowText = false;
+    int rowTextStartCol = 1;
+    int dynamicFormattingEvents = 0;
+};
+
+// Text inside a cell as the text flags lay it out: wrapping, whole lines only, ellipses,
+// single line. Painting and the fitting methods share it, so a fitted row shows exactly
+// the lines that were measured.
+class CellTextLayout {
+public:
+    CellTextLayout(const QString& text, const QFont& font, quint32 flags, int width);
+
+    // Height of all lines (for fitting); lineHeight() for one line.
+    int height() const { return int(m_lines.size()) * m_lineHeight; }
+    int lineHeight() const { return m_lineHeight; }
+    int naturalWidth() const; // the widest line without wrapping limits (fitting widths)
+    // Draws into `rect` with the given alignment (GridAlignH / GridAlignV codes); lines that
+    // do not fit are dropped or elided as the flags say.
+    void draw(QPainter& p, const QRect& rect, int alignH, int alignV) const;
+
+private:
+    // The lines that fit; cut = text follows that the last line's ellipsis stands for.
+    QStringList visibleLines(int height, bool& cut) const;
+
+    QFont m_font;
+    quint32 m_flags;
+    int m_width;
+    int m_lineHeight;
+    QStringList m_lines; // after wrapping at m_width (one line unless word break)
+    QStringList m_rawLines;
+};
+
+class GridPainter {
+public:
+    explicit GridPainter(TessixGrid& grid) : m_grid(grid) {}
+
+    // Paints the viewport area `exposed` (viewport coordinates).
+    void paint(QPainter& p, const QRect& exposed);
+
+    // The image list that serves icons of column `col`: column k uses list k, columns beyond
+    // the last list the last one, the row-text column the first one. Each column thus keeps
+    // its own list's numbering.
+    const IconList* imageListFor(int col) const;
+
+    // Size of a check box as the style draws it.
+    QSize checkBoxSize() const;
+
+private:
+    struct CellPaint; // resolved look of one cell for one drawing
+    struct RowPaint;  // RowDynamicFormat outputs
+
+    void paintRow(QPainter& p, int row, const QRect& exposed);
+    void paintCell(QPainter& p, int row, int col, const QRect& rect, const RowPaint& rowFormat);
+    void paintContents(QPainter& p, const CellPaint& cell, const QRect& rect);
+    void paintCheckBox(QPainter& p, const QRect& box, int state);
+    void paintFocusRect(QPainter& p);
+    void paintBackground(QPainter& p, const QRect& area);
+    QColor rowBackground(int row) const;
+
+    TessixGrid& m_grid;
+};

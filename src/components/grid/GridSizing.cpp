@@ -1,0 +1,157 @@
+#include "components/grid/GridSizing.h"
+
+#include "components/grid/GridPainter.h"
+#include "components/grid/TessixGrid.h"
+
+#include <QFontMetrics>
+#include <QStyle>
+#include <algorithm>
+
+namespace {
+constexpr int DecorationGap = 3;  // as painted: between a check box or icon and the text
+constexpr int ComboButtonPad = 6; // a combo button is a text line plus its frame
+constexpr int RowPad = 2;         // breathing room above and below one line of text
+} // namespace
+
+int GridSizing::lineHeight(const FontData& font) const {
+    auto it = m_lineHeights.constFind(font);
+    if (it == m_lineHeights.constEnd())
+        it = m_lineHeights.insert(font, QFontMetrics(font.toQFont()).lineSpacing());
+    return it.value();
+}
+
+int GridSizing::optimalRowHeight(const FontData& font, int lines, bool checkBoxes,
+                                 bool comboButtons) const {
+    const int line = lineHeight(font);
+    int content = lines * line;
+    if (checkBoxes)
+        content = std::max(content, m_grid.m_painter->checkBoxSize().height() + 2);
+    if (comboButtons)
+        content = std::max(content, line + ComboButtonPad);
+    // Default cell indents (1 above, 1 below), the padding and the horizontal grid line.
+    return content + 2 + RowPad + 1;
+}
+
+bool GridSizing::mayGrow(const CellStyle& look) const {
+    return look.cellType == CellTypeCustomDraw ||
+           ((look.textFlags & TextFlagWordBreak) && !(look.textFlags & TextFlagSingleLine));
+}
+
+int GridSizing::decorationWidth(int col, const CellStyle& look) const {
+    int w = 0;
+    if (look.checkBoxVisible)
+        w += m_grid.m_painter->checkBoxSize().width() + DecorationGap;
+    if (const IconList* list = look.icon > 0 ? m_grid.m_painter->imageListFor(col) : nullptr)
+        w += list->ImageWidth() + DecorationGap;
+    return w;
+}
+
+int GridSizing::decorationHeight(int col, const CellStyle& look) const {
+    int h = 0;
+    if (look.checkBoxVisible)
+        h = m_grid.m_painter->checkBoxSize().height();
+    if (const IconList* list = look.icon > 0 ? m_grid.m_painter->imageListFor(col) : nullptr)
+        h = std::max(h, list->ImageHeight());
+    return h;
+}
+
+GridSizing::Measured GridSizing::measureCell(int row, int col, const CellStyle& look,
+                                             int width) const {
+    const GridStore& store = *m_grid.m_store;
+    const int lines = m_grid.m_look.gridLines;
+    const int lineX = lines & GridLinesVertical ? 1 : 0;
+    const int lineY = lines & GridLinesHorizontal ? 1 : 0;
+    if (look.cellType == CellTypeCustomDraw) {
+        CustomDrawCellSizeArgs args{row, col, 0, 0};
+        Q_EMIT m_grid.RequestCustomDrawCellSize(args);
+        return {args.width + lineX, args.height + lineY};
+    }
+    const int padX = look.indentLeft + look.indentRight + lineX;
+    const int padY = look.indentTop + look.indentBottom + lineY;
+    const FontData font = store.cellFontData(row, col);
+    const int decoW = decorationWidth(col, look);
+    Measured m;
+    // Formatting the text costs the most; cells that cannot grow are one line high anyway.
+    if (width < 0) { // natural width: the text's own lines, unwrapped
+        const QString text = store.CellText(row, col);
+        const CellTextLayout layout(text, font.toQFont(), look.textFlags & ~TextFlagWordBreak, 0);
+        m.width = layout.naturalWidth();
+        m.height = layout.height();
+    } else if (mayGrow(look)) {
+        const QString text = store.CellText(row, col);
+        const CellTextLayout layout(text, font.toQFont(), look.textFlags,
+                                    std::max(1, width - padX - decoW));
+        m.width = layout.naturalWidth();
+        m.height = text.isEmpty() ? lineHeight(font) : layout.height();
+    } else {
+        m.height = lineHeight(font);
+    }
+    m.width += padX + decoW;
+    m.height = std::max(m.height + RowPad, decorationHeight(col, look)) + padY;
+    return m;
+}
+
+int GridSizing::contentHeight(int row) const {
+    const GridStore& store = *m_grid.m_store;
+    const GridGeometry& g = *m_grid.m_geometry;
+    if (store.RowIsGroup(row))
+        return measureCell(row, RowTextColIndex, store.CellLook(row, RowTextColIndex),
+                           g.totalWidth())
+            .height;
+    int cells = 0;
+    for (const auto& c : g.columns())
+        cells =
+            std::max(cells, measureCell(row, c.col, store.CellLook(row, c.col), c.width).height);
+    if (cells == 0)
+        cells = optimalRowHeight(store.fontData(), 1, false, false);
+    return cells;
+}
+
+void GridSizing::autoHeightRow(int row, int minHeight, int maxHeight) {
+    GridStore& store = *m_grid.m_store;
+    if (row < 1 || row > store.RowCount())
+        return;
+    const int cells = contentHeight(row);
+    int text = 0;
+    if (m_grid.m_look.showRowText && !store.RowIsGroup(row)) {
+        const QString body = store.CellText(row, RowTextColIndex);
+        if (!body.isEmpty()) {
+            const GridGeometry& g = *m_grid.m_geometry;
+            text = measureCell(row, RowTextColIndex, store.CellLook(row, RowTextColIndex),
+                               g.totalWidth() - g.rowTextLeft())
+                       .height;
+        }
+    }
+    int total = cells + text;
+    if (minHeight > 0)
+        total = std::max(total, minHeight);
+    if (maxHeight > 0)
+        total = std::min(total, maxHeight);
+    // Without row text the whole height belongs to the cells.
+    store.SetRowCellsHeight(row, text > 0 ? std::min(cells, total) : total);
+    store.SetRowHeight(row, total);
+}
+
+void GridSizing::autoHeightRows() {
+    m_grid.BeginUpdate();
+    for (int row = 1; row <= m_grid.m_store->RowCount(); ++row)
+        autoHeightRow(row, 0, 0);
+    m_grid.EndUpdate();
+}
+
+int GridSizing::contentWidth(int col, bool withHeader) const {
+    const GridStore& store = *m_grid.m_store;
+    int w = 0;
+    for (int row = 1; row <= store.RowCount(); ++row)
+        if (store.RowVisible(row) && !store.RowIsGroup(row))
+            w = std::max(w, measureCell(row, col, store.CellLook(row, col), -1).width);
+    if (withHeader && m_grid.Header().Visible())
+        w = std::max(w, m_grid.Header().itemWidth(col));
+    return w;
+}
+
+void GridSizing::autoWidthCol(int col) {
+    GridColumn* column = col >= 1 ? m_grid.m_store->ColObject(col) : nullptr;
+    if (column)
+        column->SetWidth(std::max(1, contentWidth(col, m_grid.m_autoWidthWithHeader)));
+}

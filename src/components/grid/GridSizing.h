@@ -1,0 +1,47 @@
+#pragma once
+// Fitting row heights and column widths to their contents. Measuring uses the same text
+// layout as painting (CellTextLayout), so a fitted row shows exactly the measured lines.
+// Fast paths: only cells that wrap (word-break flag) or are custom-drawn can make a row
+// taller than one line, so AutoHeightRows measures those alone, with font metrics cached
+// per font.
+
+#include "components/grid/FontObject.h"
+
+#include <QFont>
+#include <QHash>
+#include <optional>
+
+class TessixGrid;
+struct CellStyle;
+
+class GridSizing {
+public:
+    explicit GridSizing(TessixGrid& grid) : m_grid(grid) {}
+
+    // Height for a row showing `lines` lines of `font`, with room for check boxes and/or
+    // combo buttons.
+    int optimalRowHeight(const FontData& font, int lines, bool checkBoxes, bool comboButtons) const;
+    // The height the row's contents need (cells part plus the row text when shown).
+    int contentHeight(int row) const;
+    void autoHeightRow(int row, int minHeight, int maxHeight);
+    void autoHeightRows();
+    // The width the column's contents need (and its header item's, when withHeader).
+    int contentWidth(int col, bool withHeader) const;
+    void autoWidthCol(int col);
+
+private:
+    struct Measured {
+        int width = 0;
+        int height = 0;
+    };
+    // Size of one cell's contents laid out at `width` pixels (text wrapped there).
+    Measured measureCell(int row, int col, const CellStyle& look, int width) const;
+    int lineHeight(const FontData& font) const;
+    // Room a cell's decorations take beside the text: check box and icon.
+    int decorationWidth(int col, const CellStyle& look) const;
+    int decorationHeight(int col, const CellStyle& look) const;
+    bool mayGrow(const CellStyle& look) const; // wraps or is custom-drawn
+
+    TessixGrid& m_grid;
+    mutable QHash<FontData, int> m_lineHeights;
+};
