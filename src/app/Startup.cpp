@@ -11,6 +11,7 @@
 // Resources of static libraries are only linked when something names them.
 static void initResources() {
     Q_INIT_RESOURCE(launcher);
+    Q_INIT_RESOURCE(full);
 }
 
 void InitializeApplication(QApplication& app) {

@@ -1,5 +1,7 @@
 #include "launcher/SampleCatalogue.h"
 
+#include "samples/full/frmMyCustomers.h"
+
 #include <QHash>
 
 #include <memory>
@@ -8,7 +10,9 @@ namespace {
 
 // Sample windows built so far, by class name; each new sample window adds its line here.
 QHash<QString, SampleWindowFactory>& factories() {
-    static QHash<QString, SampleWindowFactory> table = {};
+    static QHash<QString, SampleWindowFactory> table = {
+        {QStringLiteral("frmMyCustomers"), [] { return new frmMyCustomers; }},
+    };
     return table;
 }
 

@@ -5,6 +5,8 @@
 #include "components/grid/TessixGrid.h"
 #include "launcher/frmMain.h"
 #include "launcher/frmTip.h"
+#include "platform/Settings.h"
+#include "samples/full/frmMyCustomers.h"
 
 #include <QFile>
 #include <QRadioButton>
@@ -56,6 +58,24 @@ QWidget* tipWindow() {
     return &tip;
 }
 
+// "My Customers" on a copy of the shipped customer list (a save must not reach the shipped
+// file), without its tip window.
+frmMyCustomers* customersWindow() {
+    static QTemporaryDir dir;
+    const QString copy = dir.filePath(QStringLiteral("CustList.txt"));
+    QFile::remove(copy);
+    QFile::copy(DataFolder() + QStringLiteral("/CustList.txt"), copy);
+    QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+    platform::MemorySettingsStore settings;
+    settings.save(LauncherSettingsApp, LauncherSettingsSection, ShowTipsKey, QStringLiteral("0"));
+    platform::ScopedSettingsStore scope(settings);
+    const QString previous = DataFolder();
+    SetDataFolder(dir.path());
+    auto* window = new frmMyCustomers;
+    SetDataFolder(previous);
+    return window;
+}
+
 } // namespace
 
 std::vector<ShotPage> AllShotPages() {
@@ -65,6 +85,13 @@ std::vector<ShotPage> AllShotPages() {
          [] { return launcherWithGroup(QStringLiteral("Editing Databases")); }},
         {QStringLiteral("frmTip"), [] { return tipWindow(); }},
         {QStringLiteral("grid-gallery"), [] { return makeGridGallery(); }},
+        {QStringLiteral("frmMyCustomers"), [] { return static_cast<QWidget*>(customersWindow()); }},
+        {QStringLiteral("frmMyCustomers-grouped"),
+         [] {
+             frmMyCustomers* window = customersWindow();
+             window->optGrpCountries->setChecked(true);
+             return static_cast<QWidget*>(window);
+         }},
     };
 }
 
