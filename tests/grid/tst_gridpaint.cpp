@@ -52,6 +52,7 @@ private Q_SLOTS:
     void handlersMayChangeCellsWhilePainting();
     void textFlagsDecideWhatIsDrawn_data();
     void textFlagsDecideWhatIsDrawn();
+    void tooNarrowForOneCharacterDrawsNothing();
 };
 
 void TestGridPaint::selectionColourOpaqueAndBlended() {
@@ -341,6 +342,24 @@ void TestGridPaint::textFlagsDecideWhatIsDrawn() {
     QVERIFY(inkIn(img, 0, lh));
     QCOMPARE(inkIn(img, lh + 1, 2 * lh), secondLine);
     QCOMPARE(inkIn(img, 2 * lh + 1, img.height()), partialThird);
+}
+
+void TestGridPaint::tooNarrowForOneCharacterDrawsNothing() {
+    // An icon column narrower than its texts shows the icons alone, not a row of "...".
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(12);
+    const QFontMetrics fm(font);
+    for (int width :
+         {fm.horizontalAdvance(QChar(0x2026)), fm.horizontalAdvance(QStringLiteral("W\u2026"))}) {
+        const CellTextLayout layout(QStringLiteral("Private person"), font, 0x8000, width);
+        QImage img(width, fm.height(), QImage::Format_ARGB32);
+        img.fill(Qt::white);
+        QPainter p(&img);
+        p.setPen(Qt::black);
+        layout.draw(p, img.rect(), AlignLeft, VAlignTop);
+        p.end();
+        QCOMPARE(inkIn(img, 0, img.height()), width > fm.horizontalAdvance(QChar(0x2026)));
+    }
 }
 
 QTEST_MAIN(TestGridPaint)

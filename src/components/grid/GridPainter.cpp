@@ -17,7 +17,9 @@ namespace {
 constexpr int DecorationGap = 3; // between a check box or icon and the text
 
 // The text shortened to `width` with a trailing ellipsis when it does not fit, or always
-// when `cut` (more text follows that is not shown). atWord: cut after a whole word.
+// when `cut` (more text follows that is not shown). atWord: cut after a whole word. When not
+// one character fits, nothing: a lone ellipsis tells the reader nothing (an icon column
+// narrower than its texts shows just the icons).
 QString elide(const QFontMetrics& fm, const QString& text, int width, bool atWord, bool cut) {
     if (!cut && fm.horizontalAdvance(text) <= width)
         return text;
@@ -34,18 +36,7 @@ QString elide(const QFontMetrics& fm, const QString& text, int width, bool atWor
     }
     while (kept.endsWith(QLatin1Char(' ')))
         kept.chop(1);
-    return kept + ellipsis;
-}
-
-Qt::Alignment qtAlignH(int alignH) {
-    switch (alignH) {
-    case AlignCenter:
-        return Qt::AlignHCenter;
-    case AlignRight:
-        return Qt::AlignRight;
-    default:
-        return Qt::AlignLeft;
-    }
+    return kept.isEmpty() ? QString() : kept + ellipsis;
 }
 
 // Top of a block of `height` pixels inside `rect` for a vertical alignment code.
@@ -140,12 +131,21 @@ void CellTextLayout::draw(QPainter& p, const QRect& rect, int alignH, int alignV
     p.save();
     p.setFont(m_font);
     p.setClipRect(rect, Qt::IntersectClip);
+    // Each line is placed as drawText(QRect, AlignVCenter | alignment) would place it, but
+    // drawn at its baseline: that skips a text layout and a clip per line.
+    const QFontMetricsF fmf(m_font);
+    const qreal textHeight = fmf.ascent() + fmf.descent();
     for (int i = 0; i < lines.size(); ++i) {
         const QString& line = lines[i];
         const bool last = i == lines.size() - 1;
         const QString shown = ellipsis ? elide(fm, line, rect.width(), atWord, cut && last) : line;
-        p.drawText(QRect(rect.left(), y, rect.width(), m_lineHeight),
-                   qtAlignH(alignH) | Qt::AlignVCenter | Qt::TextSingleLine, shown);
+        int x = rect.left();
+        if (alignH == AlignCenter || alignH == AlignRight) {
+            const qreal spare = rect.width() - fmf.horizontalAdvance(shown);
+            x += int(alignH == AlignCenter ? spare / 2 : spare);
+        }
+        const int top = y + int((m_lineHeight - textHeight) / 2);
+        p.drawText(QPointF(x, top + fmf.ascent()), shown);
         y += m_lineHeight;
     }
     p.restore();
@@ -267,7 +267,7 @@ void GridPainter::paintCell(QPainter& p, int row, int col, const QRect& rect,
         back = args.backColor;
         font = args.font;
     }
-    cell.font = font ? font->toQFont() : store.cellFontData(row, col).toQFont();
+    cell.font = font ? font->toQFont() : deviceFont(store.cellFontData(row, col));
     cell.text = store.CellText(row, col);
     if (wantText) {
         CellDynamicTextArgs args{row, col, value, cell.text};
@@ -318,17 +318,22 @@ void GridPainter::paintCell(QPainter& p, int row, int col, const QRect& rect,
     if (connected(&TessixGrid::CustomDrawCellForeground))
         custom(&TessixGrid::CustomDrawCellForeground);
 
-    // Grid lines take the last pixel column and row of the cell.
+    // Grid lines take the last pixel column and row of the cell. Only the pen changes, and
+    // everything drawn later sets its own, so no save/restore per cell.
     const int lines = look.gridLines;
     if (lines != GridLinesNone) {
-        p.save();
         p.setPen(OleColorToQColor(look.gridLinesColor));
         if (lines & GridLinesVertical)
             p.drawLine(rect.topRight(), rect.bottomRight());
         if (lines & GridLinesHorizontal)
             p.drawLine(rect.bottomLeft(), rect.bottomRight());
-        p.restore();
     }
+}
+
+const QFont& GridPainter::deviceFont(const FontData& font) {
+    if (!m_lastFont || m_lastFont->first != font)
+        m_lastFont.emplace(font, font.toQFont());
+    return m_lastFont->second;
 }
 
 void GridPainter::paintContents(QPainter& p, const CellPaint& cell, const QRect& rect) {

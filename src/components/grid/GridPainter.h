@@ -5,6 +5,7 @@
 // background, selection, check box, icon, text or custom drawing, grid lines; then the
 // focus rectangle. The header is painted by GridHeader.
 
+#include "components/grid/FontObject.h"
 #include "components/grid/GridTypes.h"
 #include "components/iconlist/IconList.h"
 
@@ -14,6 +15,8 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <optional>
+#include <utility>
 
 class QPainter;
 class TessixGrid;
@@ -101,6 +104,9 @@ private:
     void paintFocusRect(QPainter& p);
     void paintBackground(QPainter& p, const QRect& area);
     QColor rowBackground(int row) const;
+    // The device font of a cell's font; most cells share one, so the last one is kept.
+    const QFont& deviceFont(const FontData& font);
 
     TessixGrid& m_grid;
+    std::optional<std::pair<FontData, QFont>> m_lastFont;
 };
