@@ -25,7 +25,7 @@ shots: build
 
 bench: build
 	@mkdir -p $(BUILD)/bench
-	@QT_QPA_PLATFORM=offscreen $(BUILD)/bench/tessix-bench $(BUILD)/bench/results.tsv
+	@QT_QPA_PLATFORM=offscreen $(BUILD)/tessix-bench $(BUILD)/bench/results.tsv
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

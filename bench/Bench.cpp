@@ -52,6 +52,11 @@ double heapBytes() {
 // tessix-bench [--tessix-only] [result.tsv] [workload...]: runs the named workloads (all
 // when none given), prints one line per workload and writes the table to the TSV file.
 int main(int argc, char** argv) {
+    // Freed memory stays with the process (no trimming, no separate mappings for big
+    // blocks), so the warm-up run really warms the heap: otherwise every run of either side
+    // pays the kernel again for fresh pages, and a figure depends on what ran before it.
+    mallopt(M_TRIM_THRESHOLD, 1 << 30);
+    mallopt(M_MMAP_THRESHOLD, 32 << 20); // the largest threshold glibc accepts
     QApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     // For profiling our side alone: the Qt figures are left out (nan).

@@ -36,17 +36,19 @@ double qtAddRows() {
 double tessixFill() {
     auto grid = makeGrid();
     grid->SetRowCount(Rows);
-    return elapsedMs([&] { fillShortTexts(*grid); });
+    const std::vector<QString> texts = shortTexts(Rows);
+    return elapsedMs([&] { fill(*grid, texts); });
 }
 
 double qtFill() {
     QtTable t;
     t.model.setRowCount(Rows);
-    return elapsedMs([&] { fillShortTexts(t); });
+    const std::vector<QString> texts = shortTexts(Rows);
+    return elapsedMs([&] { fill(t, texts); });
 }
 
-template <typename T> std::unique_ptr<TessixGrid> gridWithColumn(const std::vector<T>& data,
-                                                                  int sortType) {
+template <typename T>
+std::unique_ptr<TessixGrid> gridWithColumn(const std::vector<T>& data, int sortType) {
     auto grid = makeGrid();
     grid->ColObject(1)->SetSortType(sortType);
     grid->SetRowCount(int(data.size()));
@@ -93,12 +95,13 @@ double tessixAfterSort(bool remove) {
     auto grid = gridWithColumn(randomNumbers(), SortTypeNumber);
     grid->SortByCol(1);
     const std::vector<int> rows = opRows(AfterSortOps);
+    const std::vector<QString> texts = randomWords(AfterSortOps);
     return elapsedMs([&] {
         for (int i = 0; i < AfterSortOps; ++i) {
             if (remove)
                 grid->RemoveRow(rows[size_t(i)] + 1);
             else
-                grid->SetCellValue(rows[size_t(i)] + 1, 2, shortText(i, 2));
+                grid->SetCellValue(rows[size_t(i)] + 1, 2, texts[size_t(i)]);
         }
     });
 }
@@ -108,12 +111,13 @@ double qtAfterSort(bool remove) {
     t->model.sort(0);
     const int ops = AfterSortOps / QtAfterSortScale;
     const std::vector<int> rows = opRows(ops);
+    const std::vector<QString> texts = randomWords(ops);
     return QtAfterSortScale * elapsedMs([&] {
                for (int i = 0; i < ops; ++i) {
                    if (remove)
                        t->model.removeRow(rows[size_t(i)]);
                    else
-                       t->set(rows[size_t(i)], 1, shortText(i, 2));
+                       t->set(rows[size_t(i)], 1, texts[size_t(i)]);
                }
            });
 }
@@ -144,7 +148,7 @@ double tessixBytesPerCell() {
             g->SetRowCount(Rows);
             return g;
         },
-        [](TessixGrid& g) { fillShortTexts(g); });
+        [](TessixGrid& g) { fill(g, shortTexts(Rows)); });
 }
 
 double qtBytesPerCell() {
@@ -155,7 +159,7 @@ double qtBytesPerCell() {
             t->model.setRowCount(Rows);
             return t;
         },
-        [](QtTable& t) { fillShortTexts(t); });
+        [](QtTable& t) { fill(t, shortTexts(Rows)); });
 }
 
 const bool registered = registerWorkloads({

@@ -1,5 +1,6 @@
 #include "Tables.h"
 
+#include <QHeaderView>
 #include <random>
 
 namespace bench {
@@ -15,6 +16,13 @@ std::unique_ptr<TessixGrid> makeGrid() {
 QtTable::QtTable() {
     view.resize(800, 600);
     view.setModel(&model);
+    // The same cell geometry as our grid's defaults and no row header, so both sides show
+    // (and paint) the same number of cells.
+    const TessixGrid defaults;
+    view.verticalHeader()->hide();
+    view.verticalHeader()->setMinimumSectionSize(1);
+    view.verticalHeader()->setDefaultSectionSize(defaults.DefaultRowHeight());
+    view.horizontalHeader()->setDefaultSectionSize(defaults.store().DefaultColWidth());
 }
 
 QString shortText(int r, int c) {
@@ -42,21 +50,30 @@ std::vector<int> randomNumbers(int count) {
     return numbers;
 }
 
-void fillShortTexts(TessixGrid& grid) {
+std::vector<QString> shortTexts(int rows) {
+    std::vector<QString> texts;
+    texts.reserve(size_t(rows) * Cols);
+    for (int r = 1; r <= rows; ++r)
+        for (int c = 1; c <= Cols; ++c)
+            texts.push_back(shortText(r, c));
+    return texts;
+}
+
+void fill(TessixGrid& grid, const std::vector<QString>& texts) {
     const int rows = grid.RowCount();
     grid.BeginUpdate();
     for (int r = 1; r <= rows; ++r)
         for (int c = 1; c <= Cols; ++c)
-            grid.SetCellValue(r, c, shortText(r, c));
+            grid.SetCellValue(r, c, texts[size_t(r - 1) * Cols + size_t(c - 1)]);
     grid.EndUpdate();
 }
 
-void fillShortTexts(QtTable& table) {
+void fill(QtTable& table, const std::vector<QString>& texts) {
     const int rows = table.model.rowCount();
     table.view.setUpdatesEnabled(false);
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < Cols; ++c)
-            table.set(r, c, shortText(r + 1, c + 1));
+            table.set(r, c, texts[size_t(r) * Cols + size_t(c)]);
     table.view.setUpdatesEnabled(true);
 }
 

@@ -31,9 +31,12 @@ QString shortText(int r, int c); // "R<r>C<c>"
 std::vector<QString> randomWords(int count = Rows);
 std::vector<int> randomNumbers(int count = Rows);
 
-// Writes shortText into every cell of the rows the table has (our side inside an update
-// pair, Qt's with updates off).
-void fillShortTexts(TessixGrid& grid);
-void fillShortTexts(QtTable& table);
+// shortText of every cell of `rows` rows, row by row: made before a timed fill, so the
+// figures measure the tables rather than text formatting.
+std::vector<QString> shortTexts(int rows);
+// Writes texts (as made by shortTexts for the table's row count) into every cell; our side
+// inside an update pair, Qt's with updates off.
+void fill(TessixGrid& grid, const std::vector<QString>& texts);
+void fill(QtTable& table, const std::vector<QString>& texts);
 
 } // namespace bench

@@ -36,14 +36,14 @@ double paintFrame(QAbstractScrollArea& view) {
 double tessixPaint(int rows) {
     auto grid = makeGrid();
     grid->SetRowCount(rows);
-    fillShortTexts(*grid);
+    fill(*grid, shortTexts(rows));
     return paintFrame(*grid);
 }
 
 double qtPaint(int rows) {
     QtTable t;
     t.model.setRowCount(rows);
-    fillShortTexts(t);
+    fill(t, shortTexts(rows));
     return paintFrame(t.view);
 }
 
@@ -101,15 +101,13 @@ double qtSelectionRead() {
     t.view.setSelectionMode(QAbstractItemView::ExtendedSelection);
     t.view.selectAll();
     qsizetype count = 0;
-    const double ms =
-        elapsedMs([&] { count = t.view.selectionModel()->selectedIndexes().size(); });
+    const double ms = elapsedMs([&] { count = t.view.selectionModel()->selectedIndexes().size(); });
     return count == qsizetype(SelRows) * Cols ? ms : -1;
 }
 
 const bool registered = registerWorkloads({
     {"paint_1k", "ms", 3, [] { return tessixPaint(1000); }, [] { return qtPaint(1000); }},
-    {"paint_1m", "ms", 1, [] { return tessixPaint(1000000); },
-     [] { return qtPaint(1000000); }},
+    {"paint_1m", "ms", 1, [] { return tessixPaint(1000000); }, [] { return qtPaint(1000000); }},
     {"auto_height", "ms", 3, tessixAutoHeight, qtAutoHeight},
     {"selection_read", "ms", 5, tessixSelectionRead, qtSelectionRead},
 });

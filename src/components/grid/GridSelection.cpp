@@ -60,21 +60,6 @@ QVector<GridCellPos> GridSelItems::GetRows(int* firstRow, int* lastRow, int* fir
 GridSelection::GridSelection(GridSelectionSpace& space, QObject* parent)
     : QObject(parent), m_space(space) {}
 
-void GridSelection::forEachSelected(const std::function<void(int, int)>& fn) const {
-    const int rows = m_space.rowCount();
-    const int cols = m_space.colCount();
-    for (int r = 1; r <= rows; ++r) {
-        if (m_rowMode) {
-            if (m_space.rowSelected(r))
-                fn(r, 0);
-        } else if (m_space.rowSelected(r)) {
-            for (int c = 1; c <= cols; ++c)
-                if (m_space.cellSelected(r, c))
-                    fn(r, c);
-        }
-    }
-}
-
 bool GridSelection::itemSelected(int row, int col) const {
     return m_rowMode ? m_space.rowSelected(row) : m_space.cellSelected(row, col);
 }

@@ -13,11 +13,21 @@ constexpr int ComboButtonPad = 6; // a combo button is a text line plus its fram
 constexpr int RowPad = 2;         // breathing room above and below one line of text
 } // namespace
 
-int GridSizing::lineHeight(const FontData& font) const {
-    auto it = m_lineHeights.constFind(font);
-    if (it == m_lineHeights.constEnd())
-        it = m_lineHeights.insert(font, QFontMetrics(font.toQFont()).lineSpacing());
+const GridSizing::FontEntry& GridSizing::fontEntry(const FontData& font) const {
+    auto it = m_fonts.constFind(font);
+    if (it == m_fonts.constEnd()) {
+        const QFont device = font.toQFont();
+        it = m_fonts.insert(font, {device, QFontMetrics(device).lineSpacing()});
+    }
     return it.value();
+}
+
+int GridSizing::lineHeight(const FontData& font) const {
+    return fontEntry(font).lineHeight;
+}
+
+const QFont& GridSizing::deviceFont(const FontData& font) const {
+    return fontEntry(font).font;
 }
 
 int GridSizing::optimalRowHeight(const FontData& font, int lines, bool checkBoxes,
@@ -74,14 +84,13 @@ GridSizing::Measured GridSizing::measureCell(int row, int col, const CellStyle& 
     // Formatting the text costs the most; cells that cannot grow are one line high anyway.
     if (width < 0) { // natural width: the text's own lines, unwrapped
         const QString text = store.CellText(row, col);
-        const CellTextLayout layout(text, font.toQFont(), look.textFlags & ~TextFlagWordBreak, 0);
+        const CellTextLayout layout(text, deviceFont(font), look.textFlags & ~TextFlagWordBreak, 0);
         m.width = layout.naturalWidth();
         m.height = layout.height();
     } else if (mayGrow(look)) {
         const QString text = store.CellText(row, col);
-        const CellTextLayout layout(text, font.toQFont(), look.textFlags,
+        const CellTextLayout layout(text, deviceFont(font), look.textFlags,
                                     std::max(1, width - padX - decoW));
-        m.width = layout.naturalWidth();
         m.height = text.isEmpty() ? lineHeight(font) : layout.height();
     } else {
         m.height = lineHeight(font);

@@ -2,8 +2,8 @@
 // Fitting row heights and column widths to their contents. Measuring uses the same text
 // layout as painting (CellTextLayout), so a fitted row shows exactly the measured lines.
 // Fast paths: only cells that wrap (word-break flag) or are custom-drawn can make a row
-// taller than one line, so AutoHeightRows measures those alone, with font metrics cached
-// per font.
+// taller than one line, so AutoHeightRows measures those alone, with device fonts and
+// their metrics cached per font.
 
 #include "components/grid/FontObject.h"
 
@@ -34,14 +34,23 @@ private:
         int width = 0;
         int height = 0;
     };
-    // Size of one cell's contents laid out at `width` pixels (text wrapped there).
+    // Size of one cell's contents: width < 0 measures the natural width (and height);
+    // otherwise the text is wrapped at `width` pixels and only the height is measured.
     Measured measureCell(int row, int col, const CellStyle& look, int width) const;
     int lineHeight(const FontData& font) const;
+    // The device font for a font, kept per font: a QFont made once keeps Qt's font-engine
+    // lookups cached, which a fresh QFont per cell repeats.
+    const QFont& deviceFont(const FontData& font) const;
     // Room a cell's decorations take beside the text: check box and icon.
     int decorationWidth(int col, const CellStyle& look) const;
     int decorationHeight(int col, const CellStyle& look) const;
     bool mayGrow(const CellStyle& look) const; // wraps or is custom-drawn
 
     TessixGrid& m_grid;
-    mutable QHash<FontData, int> m_lineHeights;
+    struct FontEntry {
+        QFont font;
+        int lineHeight = 0;
+    };
+    const FontEntry& fontEntry(const FontData& font) const;
+    mutable QHash<FontData, FontEntry> m_fonts;
 };

@@ -19,7 +19,9 @@ enum RowFlag : quint16 {
 enum CellFlag : quint8 { CellSetFlag = 0x01, CellSelectedFlag = 0x02 };
 constexpr int MaxWantFreeRows = 10000;
 constexpr int MaxColumns = 0xFFFF; // cell slots per row are counted in 16 bits
-constexpr int MinCellGrowth = 8;
+// A row's first cell storage covers this many columns at least (all of them in grids up to
+// this width), so filling a row allocates once.
+constexpr int MinCellGrowth = 16;
 
 QString foldKey(const QString& key) {
     return key.toCaseFolded();
