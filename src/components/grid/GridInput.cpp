@@ -110,6 +110,9 @@ public:
     void setCellSelected(int row, int col, bool on) override {
         m_grid.store().SetCellSelected(row, col, on);
     }
+    void appendSelectedColumns(int row, QVector<int>& cols) const override {
+        m_grid.store().appendSelectedColumns(row, cols);
+    }
 
 private:
     TessixGrid& m_grid;

@@ -26,6 +26,14 @@ public:
     virtual void setRowSelected(int row, bool on) = 0;
     virtual bool cellSelected(int row, int col) const = 0;
     virtual void setCellSelected(int row, int col, bool on) = 0;
+    // The selected cells' columns of one row, ascending; spaces with a faster way than one
+    // cellSelected() per column override it.
+    virtual void appendSelectedColumns(int row, QVector<int>& cols) const {
+        const int count = colCount();
+        for (int c = 1; c <= count; ++c)
+            if (cellSelected(row, c))
+                cols.append(c);
+    }
 };
 
 class GridSelection;
@@ -97,7 +105,7 @@ public:
     // million items go through it).
     template <typename Fn> void forEachSelected(Fn&& fn) const {
         const int rows = m_space.rowCount();
-        const int cols = m_space.colCount();
+        QVector<int> cols;
         for (int r = 1; r <= rows; ++r) {
             if (!m_space.rowSelected(r))
                 continue;
@@ -105,9 +113,10 @@ public:
                 fn(r, 0);
                 continue;
             }
-            for (int c = 1; c <= cols; ++c)
-                if (m_space.cellSelected(r, c))
-                    fn(r, c);
+            cols.clear();
+            m_space.appendSelectedColumns(r, cols);
+            for (int c : cols)
+                fn(r, c);
         }
     }
     const GridSelectionSpace& space() const { return m_space; }

@@ -1001,6 +1001,16 @@ bool GridStore::CellSelected(int row, const ColRef& col) const {
     return c && (c->flags & CellSelectedFlag);
 }
 
+void GridStore::appendSelectedColumns(int row, QVector<int>& cols) const {
+    const Row* r = rowAt(row);
+    if (!r)
+        return;
+    const int slots = std::min(int(r->cellSlots), ColCount());
+    for (int slot = 1; slot <= slots; ++slot)
+        if (r->cells[size_t(slot - 1)].flags & CellSelectedFlag)
+            cols.append(slot);
+}
+
 bool GridStore::SetCellSelected(int row, const ColRef& col, bool selected) {
     Row* r = rowAt(row);
     const int slot = colSlot(col);

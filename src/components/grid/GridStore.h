@@ -21,6 +21,7 @@
 #include <QHash>
 #include <QPointer>
 #include <QString>
+#include <QVector>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -200,6 +201,9 @@ public:
     // Per-cell selected bit; it moves with its row when rows are sorted or inserted.
     bool CellSelected(int row, const ColRef& col) const;
     bool SetCellSelected(int row, const ColRef& col, bool selected);
+    // Appends the columns (1..ColCount, ascending) of the row's selected cells: one pass over
+    // the row's storage instead of a look-up per cell.
+    void appendSelectedColumns(int row, QVector<int>& cols) const;
     void clearCellSelection(); // every cell's and row's selected bit off
 
     // ----- Grid font -----
