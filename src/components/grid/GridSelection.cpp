@@ -27,28 +27,29 @@ private:
 };
 
 int GridSelItems::Count() const {
-    int count = 0;
-    m_selection.forEachSelected([&](int, int) { ++count; });
-    return count;
+    QVector<GridCellPos> items;
+    m_selection.appendSelected(items);
+    return int(items.size());
 }
 
 QVector<GridCellPos> GridSelItems::GetRows(int* firstRow, int* lastRow, int* firstCol,
                                            int* lastCol) const {
     QVector<GridCellPos> items;
+    m_selection.appendSelected(items);
     int r1 = 0, r2 = 0, c1 = 0, c2 = 0;
-    m_selection.forEachSelected([&](int row, int col) {
-        if (items.isEmpty()) {
-            r1 = row;
-            c1 = c2 = col;
+    if (!items.isEmpty()) {
+        r1 = items.front().row; // rows come in ascending order
+        r2 = items.back().row;
+        if (m_selection.RowMode()) {
+            c1 = 1;
+            c2 = m_selection.space().colCount();
+        } else {
+            c1 = items.front().col;
+            for (const GridCellPos& item : items) {
+                c1 = std::min(c1, item.col);
+                c2 = std::max(c2, item.col);
+            }
         }
-        r2 = row; // rows come in ascending order
-        c1 = std::min(c1, col);
-        c2 = std::max(c2, col);
-        items.append({row, col});
-    });
-    if (!items.isEmpty() && m_selection.RowMode()) {
-        c1 = 1;
-        c2 = m_selection.space().colCount();
     }
     for (auto [out, value] :
          {std::pair{firstRow, r1}, {lastRow, r2}, {firstCol, c1}, {lastCol, c2}})

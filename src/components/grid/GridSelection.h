@@ -26,13 +26,13 @@ public:
     virtual void setRowSelected(int row, bool on) = 0;
     virtual bool cellSelected(int row, int col) const = 0;
     virtual void setCellSelected(int row, int col, bool on) = 0;
-    // The selected cells' columns of one row, ascending; spaces with a faster way than one
-    // cellSelected() per column override it.
-    virtual void appendSelectedColumns(int row, QVector<int>& cols) const {
+    // Appends the selected cells of one row, ascending by column; spaces with a faster way
+    // than one cellSelected() per column override it.
+    virtual void appendSelectedCells(int row, QVector<GridCellPos>& out) const {
         const int count = colCount();
         for (int c = 1; c <= count; ++c)
             if (cellSelected(row, c))
-                cols.append(c);
+                out.append({row, c});
     }
 };
 
@@ -103,20 +103,17 @@ public:
 
     // For GridSelItems: scan the bits, rows ascending, then columns (called inline: half a
     // million items go through it).
-    template <typename Fn> void forEachSelected(Fn&& fn) const {
+    // Appends every selected item, ascending by row and then by column (column 0 in row
+    // mode).
+    void appendSelected(QVector<GridCellPos>& out) const {
         const int rows = m_space.rowCount();
-        QVector<int> cols;
         for (int r = 1; r <= rows; ++r) {
             if (!m_space.rowSelected(r))
                 continue;
-            if (m_rowMode) {
-                fn(r, 0);
-                continue;
-            }
-            cols.clear();
-            m_space.appendSelectedColumns(r, cols);
-            for (int c : cols)
-                fn(r, c);
+            if (m_rowMode)
+                out.append({r, 0});
+            else
+                m_space.appendSelectedCells(r, out);
         }
     }
     const GridSelectionSpace& space() const { return m_space; }

@@ -1001,14 +1001,16 @@ bool GridStore::CellSelected(int row, const ColRef& col) const {
     return c && (c->flags & CellSelectedFlag);
 }
 
-void GridStore::appendSelectedColumns(int row, QVector<int>& cols) const {
+int GridStore::selectedColumns(int row, int* cols) const {
     const Row* r = rowAt(row);
     if (!r)
-        return;
+        return 0;
     const int slots = std::min(int(r->cellSlots), ColCount());
+    int count = 0;
     for (int slot = 1; slot <= slots; ++slot)
         if (r->cells[size_t(slot - 1)].flags & CellSelectedFlag)
-            cols.append(slot);
+            cols[count++] = slot;
+    return count;
 }
 
 bool GridStore::SetCellSelected(int row, const ColRef& col, bool selected) {

@@ -201,9 +201,10 @@ public:
     // Per-cell selected bit; it moves with its row when rows are sorted or inserted.
     bool CellSelected(int row, const ColRef& col) const;
     bool SetCellSelected(int row, const ColRef& col, bool selected);
-    // Appends the columns (1..ColCount, ascending) of the row's selected cells: one pass over
-    // the row's storage instead of a look-up per cell.
-    void appendSelectedColumns(int row, QVector<int>& cols) const;
+    // Writes the columns (1..ColCount, ascending) of the row's selected cells to `cols`,
+    // which has room for ColCount() entries, and returns how many: one pass over the row's
+    // storage instead of a look-up per cell.
+    int selectedColumns(int row, int* cols) const;
     void clearCellSelection(); // every cell's and row's selected bit off
 
     // ----- Grid font -----
