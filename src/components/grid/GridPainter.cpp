@@ -5,11 +5,11 @@
 #include "components/grid/TessixGrid.h"
 #include "platform/Colors.h"
 
+#include <QHash>
 #include <QMetaMethod>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QTextLayout>
 #include <algorithm>
 
 namespace {
@@ -56,6 +56,95 @@ QColor withAlpha(QColor c, int alpha) {
     return c;
 }
 
+// Breaks paragraphs into lines at spaces, greedily, and a word wider than the line anywhere.
+// Word widths are remembered per font: fitting thousands of rows and painting every frame
+// measure the same words again and again, and a text layout per cell is what made that slow.
+// Painting and fitting both wrap through here, so they always agree on the lines.
+class WordWrapper {
+public:
+    WordWrapper(const QFontMetrics& fm, const QFont& font, int width)
+        : m_fm(fm), m_width(width), m_space(fm.horizontalAdvance(QLatin1Char(' '))),
+          m_widths(cacheFor(font)) {}
+
+    void wrap(const QString& para, QStringList& lines) {
+        if (para.isEmpty() || m_width <= 0) {
+            lines.push_back(para);
+            return;
+        }
+        QString line;
+        int lineWidth = -1; // -1: no line started
+        bool first = true;  // leading spaces count on the paragraph's first line only
+        for (QStringView word : QStringView(para).split(QLatin1Char(' '))) {
+            const int w = word.isEmpty() ? 0 : widthOf(word);
+            if (lineWidth >= 0 && lineWidth + m_space + w <= m_width) {
+                line += QLatin1Char(' ');
+                line += word;
+                lineWidth += m_space + w;
+                continue;
+            }
+            if (lineWidth >= 0) {
+                push(line, lines);
+                lineWidth = -1;
+                first = false;
+            }
+            if (word.isEmpty() && !first)
+                continue;
+            if (w > m_width) {
+                lineWidth = breakWord(word, line, lines);
+            } else {
+                line = word.toString();
+                lineWidth = w;
+            }
+        }
+        if (lineWidth >= 0)
+            push(line, lines);
+    }
+
+private:
+    using Cache = QHash<QString, int>;
+    static Cache& cacheFor(const QFont& font) {
+        static QHash<QString, Cache> caches;
+        Cache& cache = caches[font.key()];
+        if (cache.size() > 100000) // a bound for programs that show endless distinct words
+            cache.clear();
+        return cache;
+    }
+    int widthOf(QStringView word) {
+        const QString key = word.toString();
+        auto it = m_widths.constFind(key);
+        if (it == m_widths.constEnd())
+            it = m_widths.insert(key, m_fm.horizontalAdvance(key));
+        return it.value();
+    }
+    // Puts the word's full-width pieces on lines of their own and returns the width of the
+    // rest, which starts the current line.
+    int breakWord(QStringView word, QString& line, QStringList& lines) {
+        line.clear();
+        int lineWidth = 0;
+        for (QChar ch : word) {
+            const int w = m_fm.horizontalAdvance(ch);
+            if (!line.isEmpty() && lineWidth + w > m_width) {
+                lines.push_back(line);
+                line.clear();
+                lineWidth = 0;
+            }
+            line += ch;
+            lineWidth += w;
+        }
+        return lineWidth;
+    }
+    static void push(QString line, QStringList& lines) {
+        while (line.endsWith(QLatin1Char(' ')))
+            line.chop(1);
+        lines.push_back(line);
+    }
+
+    const QFontMetrics& m_fm;
+    const int m_width;
+    const int m_space;
+    Cache& m_widths;
+};
+
 } // namespace
 
 // ----- CellTextLayout -----
@@ -74,25 +163,9 @@ CellTextLayout::CellTextLayout(const QString& text, const QFont& font, quint32 f
         m_lines = m_rawLines;
         return;
     }
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    for (const QString& para : std::as_const(m_rawLines)) {
-        if (para.isEmpty()) {
-            m_lines.push_back(QString());
-            continue;
-        }
-        QTextLayout layout(para, font);
-        layout.setTextOption(option);
-        layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(m_width);
-            QString part = para.mid(line.textStart(), line.textLength());
-            while (part.endsWith(QLatin1Char(' ')))
-                part.chop(1);
-            m_lines.push_back(part);
-        }
-        layout.endLayout();
-    }
+    WordWrapper wrapper(fm, font, m_width);
+    for (const QString& para : std::as_const(m_rawLines))
+        wrapper.wrap(para, m_lines);
 }
 
 int CellTextLayout::naturalWidth() const {
