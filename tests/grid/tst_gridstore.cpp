@@ -43,6 +43,7 @@ private Q_SLOTS:
     void treeRows();
     void rowHeights();
     void selectionBits();
+    void selectionFollowsColumns();
     void changeNotifications();
     void removedColumnObjectStaysUsable();
 };
@@ -455,6 +456,38 @@ void TestGridStore::selectionBits() {
     s.clearCellSelection();
     QVERIFY(!s.CellSelected(3, 3));
     QVERIFY(!s.RowSelected(4));
+}
+
+// Selected cells keep to their columns when columns are inserted or removed before them, in
+// narrow and wide grids alike, and the bulk read lists them in row and column order.
+void TestGridStore::selectionFollowsColumns() {
+    GridStore s;
+    fill(s, 100, 3);
+    const std::vector<GridCellPos> marks = {{1, 2}, {1, 62}, {1, 63}, {2, 64}, {2, 99}, {3, 100}};
+    for (const GridCellPos& m : marks) {
+        s.SetCellSelected(m.row, m.col, true);
+        s.SetRowSelected(m.row, true);
+    }
+    s.SetCellSelected(2, RowTextColIndex, true);
+    QVERIFY(s.CellSelected(2, RowTextColIndex));
+    QCOMPARE(s.materializedCells(2), 1);
+
+    QVERIFY(s.AddCol({}, {}, -1, SortTypeByValue, 1)); // before column 1: every mark moves up
+    QVERIFY(s.RemoveCol(64));                          // drops the mark it held
+    const std::vector<GridCellPos> moved = {{1, 3}, {1, 63}, {2, 64}, {2, 99}, {3, 100}};
+    std::vector<GridCellPos> read(size_t(s.selectedCellCount()));
+    int first = -1, last = -1;
+    s.writeSelectedCells(read.data(), &first, &last);
+    QVERIFY(read.size() == moved.size() && std::equal(read.begin(), read.end(), moved.begin()));
+    QCOMPARE(first, 3);
+    QCOMPARE(last, 100);
+    QVERIFY(s.CellSelected(2, RowTextColIndex)); // not one of the columns
+
+    QVERIFY(s.RemoveCol(100));
+    QVERIFY(s.AddCol()); // a new last column starts unselected
+    QVERIFY(!s.CellSelected(3, 100));
+    s.SetRowSelected(1, false); // a row without its bit is skipped by the bulk read
+    QCOMPARE(s.selectedCellCount(), 2);
 }
 
 void TestGridStore::changeNotifications() {

@@ -110,21 +110,13 @@ public:
     void setCellSelected(int row, int col, bool on) override {
         m_grid.store().SetCellSelected(row, col, on);
     }
-    void appendSelectedCells(int row, QVector<GridCellPos>& out) const override {
-        const GridStore& store = m_grid.store();
-        // Written in place: appending item by item costs more than the scan itself.
-        m_columns.resize(size_t(store.ColCount()));
-        const int count = store.selectedColumns(row, m_columns.data());
-        const qsizetype base = out.size();
-        out.resize(base + count);
-        GridCellPos* at = out.data() + base;
-        for (int i = 0; i < count; ++i)
-            at[i] = {row, m_columns[size_t(i)]};
+    qsizetype selectedCellCount() const override { return m_grid.store().selectedCellCount(); }
+    void writeSelectedCells(GridCellPos* out, int* firstCol, int* lastCol) const override {
+        m_grid.store().writeSelectedCells(out, firstCol, lastCol);
     }
 
 private:
     TessixGrid& m_grid;
-    mutable std::vector<int> m_columns; // scratch for appendSelectedCells
 };
 
 GridInput::GridInput(TessixGrid& grid)

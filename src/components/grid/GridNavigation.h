@@ -2,6 +2,8 @@
 // The current cell and the keyboard moves. Moves follow what the user sees: hidden rows
 // and hidden columns are skipped and columns go in display order.
 
+#include "GridTypes.h"
+
 #include <QList>
 #include <QObject>
 #include <optional>
@@ -21,12 +23,6 @@ public:
     virtual int rowAtOffset(int y) const = 0;
     // Height of the area that shows rows.
     virtual int pageHeight() const = 0;
-};
-
-struct GridCellPos {
-    int row = 0;
-    int col = 0;
-    friend bool operator==(const GridCellPos&, const GridCellPos&) = default;
 };
 
 enum class GridMove {

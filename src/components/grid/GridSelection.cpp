@@ -27,34 +27,46 @@ private:
 };
 
 int GridSelItems::Count() const {
-    QVector<GridCellPos> items;
-    m_selection.appendSelected(items);
-    return int(items.size());
+    return int(m_selection.selectedCount());
 }
 
 QVector<GridCellPos> GridSelItems::GetRows(int* firstRow, int* lastRow, int* firstCol,
                                            int* lastCol) const {
-    QVector<GridCellPos> items;
-    m_selection.appendSelected(items);
-    int r1 = 0, r2 = 0, c1 = 0, c2 = 0;
-    if (!items.isEmpty()) {
-        r1 = items.front().row; // rows come in ascending order
-        r2 = items.back().row;
-        if (m_selection.RowMode()) {
-            c1 = 1;
-            c2 = m_selection.space().colCount();
-        } else {
-            c1 = items.front().col;
-            for (const GridCellPos& item : items) {
-                c1 = std::min(c1, item.col);
-                c2 = std::max(c2, item.col);
-            }
-        }
-    }
+    int c1 = 0, c2 = 0;
+    const QVector<GridCellPos> items = m_selection.selectedItems(&c1, &c2);
+    // Rows come in ascending order.
+    const int r1 = items.isEmpty() ? 0 : items.front().row;
+    const int r2 = items.isEmpty() ? 0 : items.back().row;
     for (auto [out, value] :
          {std::pair{firstRow, r1}, {lastRow, r2}, {firstCol, c1}, {lastCol, c2}})
         if (out)
             *out = value;
+    return items;
+}
+
+qsizetype GridSelection::selectedCount() const {
+    if (!m_rowMode)
+        return m_space.selectedCellCount();
+    qsizetype count = 0;
+    for (int r = 1, rows = m_space.rowCount(); r <= rows; ++r)
+        count += m_space.rowSelected(r) ? 1 : 0;
+    return count;
+}
+
+QVector<GridCellPos> GridSelection::selectedItems(int* firstCol, int* lastCol) const {
+    // Counted first, so half a million items are written once into one allocation.
+    QVector<GridCellPos> items(selectedCount());
+    if (!m_rowMode) {
+        m_space.writeSelectedCells(items.data(), firstCol, lastCol);
+        return items;
+    }
+    GridCellPos* out = items.data();
+    for (int r = 1, rows = m_space.rowCount(); r <= rows; ++r)
+        if (m_space.rowSelected(r))
+            *out++ = {r, 0};
+    const bool any = !items.isEmpty();
+    *firstCol = any ? 1 : 0;
+    *lastCol = any ? m_space.colCount() : 0;
     return items;
 }
 

@@ -26,14 +26,11 @@ public:
     virtual void setRowSelected(int row, bool on) = 0;
     virtual bool cellSelected(int row, int col) const = 0;
     virtual void setCellSelected(int row, int col, bool on) = 0;
-    // Appends the selected cells of one row, ascending by column; spaces with a faster way
-    // than one cellSelected() per column override it.
-    virtual void appendSelectedCells(int row, QVector<GridCellPos>& out) const {
-        const int count = colCount();
-        for (int c = 1; c <= count; ++c)
-            if (cellSelected(row, c))
-                out.append({row, c});
-    }
+    // Bulk reads of the cell selection (rows whose bit is set), for SelItems: the number of
+    // selected cells, and the cells ascending by row and column with their lowest and
+    // highest column (0 when none).
+    virtual qsizetype selectedCellCount() const = 0;
+    virtual void writeSelectedCells(GridCellPos* out, int* firstCol, int* lastCol) const = 0;
 };
 
 class GridSelection;
@@ -101,21 +98,11 @@ public:
         m_itemEventsWanted = std::move(wanted);
     }
 
-    // For GridSelItems: scan the bits, rows ascending, then columns (called inline: half a
-    // million items go through it).
-    // Appends every selected item, ascending by row and then by column (column 0 in row
-    // mode).
-    void appendSelected(QVector<GridCellPos>& out) const {
-        const int rows = m_space.rowCount();
-        for (int r = 1; r <= rows; ++r) {
-            if (!m_space.rowSelected(r))
-                continue;
-            if (m_rowMode)
-                out.append({r, 0});
-            else
-                m_space.appendSelectedCells(r, out);
-        }
-    }
+    // For GridSelItems: the number of selected items, and the items ascending by row and
+    // then by column (column 0 in row mode) with the lowest and highest column (0 when
+    // none; 1..ColCount in row mode).
+    qsizetype selectedCount() const;
+    QVector<GridCellPos> selectedItems(int* firstCol, int* lastCol) const;
     const GridSelectionSpace& space() const { return m_space; }
 
 Q_SIGNALS:

@@ -16,7 +16,7 @@ enum RowFlag : quint16 {
     RowHasKey = 0x40,
     RowHasRowText = 0x80,
 };
-enum CellFlag : quint8 { CellSetFlag = 0x01, CellSelectedFlag = 0x02 };
+enum CellFlag : quint8 { CellSetFlag = 0x01 };
 constexpr int MaxWantFreeRows = 10000;
 constexpr int MaxColumns = 0xFFFF; // cell slots per row are counted in 16 bits
 // A row's first cell storage covers this many columns at least (all of them in grids up to
@@ -41,7 +41,8 @@ struct GridStore::Row {
     quint32 epoch = 0;
     quint16 cellSlots = 0;
     quint16 level = 0;
-    quint16 flags = 0; // RowFlag
+    quint16 flags = 0;         // RowFlag
+    RowSelectionBits selected; // of the cells, by slot
 };
 
 // A cell's font handle: bound to the row record and column object, which stay the same
@@ -165,6 +166,7 @@ GridColumn* GridStore::AddCol(const QString& key, const QString& headerText, int
 
 void GridStore::insertColumnSlot(int slot) {
     for (Row* r : m_rows) {
+        r->selected.insertAt(slot);
         if (r->cellSlots < slot)
             continue;
         auto cells = std::make_unique<Cell[]>(r->cellSlots + 1);
@@ -177,6 +179,7 @@ void GridStore::insertColumnSlot(int slot) {
 
 void GridStore::removeColumnSlot(int slot) {
     for (Row* r : m_rows) {
+        r->selected.removeAt(slot);
         if (r->cellSlots < slot)
             continue;
         Cell* cells = r->cells.get();
@@ -325,7 +328,7 @@ int GridStore::rowIndexOf(const Row* r) const {
 }
 
 GridStore::Row* GridStore::newRow(int level, bool group, int height, bool visible) {
-    static_assert(sizeof(Row) <= 32, "an empty row should stay a few dozen bytes");
+    static_assert(sizeof(Row) <= 40, "an empty row should stay a few dozen bytes");
     if (m_freeRows.empty()) {
         // Out of free slots: allocate this row and the wanted reserve in one block.
         const size_t n = size_t(m_wantFreeRows) + 1;
@@ -358,6 +361,7 @@ void GridStore::releaseRow(Row* r) {
     r->cells.reset();
     r->cellSlots = 0;
     r->flags = 0;
+    r->selected.clear();
     m_freeRows.push_back(r);
 }
 
@@ -995,22 +999,36 @@ bool GridStore::SetCellStyleFlags(int row, const ColRef& col, quint32 flags) {
 bool GridStore::CellSelected(int row, const ColRef& col) const {
     const Row* r = rowAt(row);
     const int slot = colSlot(col);
-    if (!r || slot < 0)
-        return false;
-    const Cell* c = findCell(r, slot);
-    return c && (c->flags & CellSelectedFlag);
+    return r && slot >= 0 && r->selected.test(slot);
 }
 
-int GridStore::selectedColumns(int row, int* cols) const {
-    const Row* r = rowAt(row);
-    if (!r)
-        return 0;
-    const int slots = std::min(int(r->cellSlots), ColCount());
-    int count = 0;
-    for (int slot = 1; slot <= slots; ++slot)
-        if (r->cells[size_t(slot - 1)].flags & CellSelectedFlag)
-            cols[count++] = slot;
+qsizetype GridStore::selectedCellCount() const {
+    const int cols = ColCount();
+    qsizetype count = 0;
+    for (const Row* r : m_rows)
+        if (r->flags & RowSelectedFlag)
+            count += r->selected.count(1, cols);
     return count;
+}
+
+void GridStore::writeSelectedCells(GridCellPos* out, int* firstCol, int* lastCol) const {
+    const int cols = ColCount();
+    const GridCellPos* start = out;
+    int first = cols + 1, last = 0;
+    for (size_t i = 0; i < m_rows.size(); ++i) {
+        const Row* r = m_rows[i];
+        if (!(r->flags & RowSelectedFlag))
+            continue;
+        const int row = int(i) + 1;
+        GridCellPos* rowStart = out;
+        r->selected.forEach(1, cols, [&](int slot) { *out++ = {row, slot}; });
+        if (out != rowStart) {
+            first = std::min(first, rowStart->col);
+            last = std::max(last, (out - 1)->col);
+        }
+    }
+    *firstCol = out == start ? 0 : first;
+    *lastCol = last;
 }
 
 bool GridStore::SetCellSelected(int row, const ColRef& col, bool selected) {
@@ -1018,25 +1036,15 @@ bool GridStore::SetCellSelected(int row, const ColRef& col, bool selected) {
     const int slot = colSlot(col);
     if (!r || slot < 0)
         return false;
-    if (!selected && !findCell(r, slot))
-        return true; // nothing stored, nothing selected
-    Cell* c = slotAt(r, slot);
-    const quint8 next =
-        selected ? quint8(c->flags | CellSelectedFlag) : quint8(c->flags & ~CellSelectedFlag);
-    if (next != c->flags) {
-        c->flags = next;
+    if (r->selected.set(slot, selected))
         notify({GridChange::Cell, row, colOfSlot(slot)});
-    }
     return true;
 }
 
 void GridStore::clearCellSelection() {
     for (Row* r : m_rows) {
         r->flags &= quint16(~RowSelectedFlag);
-        for (int i = 0; i < r->cellSlots; ++i)
-            r->cells[size_t(i)].flags &= quint8(~CellSelectedFlag);
+        r->selected.clear();
     }
-    for (auto& [row, cell] : m_rowTextCells)
-        cell->flags &= quint8(~CellSelectedFlag);
     notify({GridChange::RowsReset});
 }

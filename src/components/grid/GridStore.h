@@ -16,6 +16,7 @@
 #include "FontObject.h"
 #include "GridColumn.h"
 #include "GridTypes.h"
+#include "RowSelectionBits.h"
 #include "runtime/Variant.h"
 
 #include <QHash>
@@ -198,13 +199,15 @@ public:
     // Any look change at once (one interning): `change` edits a copy of the cell's look.
     bool changeCellLook(int row, const ColRef& col, const std::function<void(CellStyle&)>& change);
 
-    // Per-cell selected bit; it moves with its row when rows are sorted or inserted.
+    // Per-cell selected bit; kept with its row, so it moves with it when rows are sorted or
+    // inserted, and needs no cell storage.
     bool CellSelected(int row, const ColRef& col) const;
     bool SetCellSelected(int row, const ColRef& col, bool selected);
-    // Writes the columns (1..ColCount, ascending) of the row's selected cells to `cols`,
-    // which has room for ColCount() entries, and returns how many: one pass over the row's
-    // storage instead of a look-up per cell.
-    int selectedColumns(int row, int* cols) const;
+    // The selected cells of the rows whose selected bit is set (columns 1..ColCount): their
+    // number, and the cells themselves, ascending by row and then by column, into `out`
+    // (room for selectedCellCount() entries) with the lowest and highest column (0 if none).
+    qsizetype selectedCellCount() const;
+    void writeSelectedCells(GridCellPos* out, int* firstCol, int* lastCol) const;
     void clearCellSelection(); // every cell's and row's selected bit off
 
     // ----- Grid font -----

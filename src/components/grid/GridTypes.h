@@ -5,6 +5,13 @@
 #include <QString>
 #include <cstdint>
 
+// A cell by row and column index (0 for none).
+struct GridCellPos {
+    int row = 0;
+    int col = 0;
+    friend bool operator==(const GridCellPos&, const GridCellPos&) = default;
+};
+
 // OLE colour: 0x00BBGGRR, 0x800000nn = system colour nn. As a cell colour, DefaultColor means
 // "no colour of its own" (the column's or grid's applies); it is the 32-bit form of -1.
 using OleColor = quint32;
