@@ -21,15 +21,18 @@ void setOk(bool* ok, bool value) {
 }
 
 // Numeric text as the user types it (locale) or as files store it (invariant).
-bool parseNumber(const QString& text, double* out) {
-    QString t = text.trimmed();
+bool parseNumber(QStringView text, double* out) {
+    QStringView t = text.trimmed();
     // Most text in a grid is no number; skip the locale parsers for it.
     if (std::none_of(t.cbegin(), t.cend(), [](QChar c) { return c.isDigit(); }))
         return false;
     const QLocale locale;
     const QString symbol = locale.currencySymbol();
-    if (!symbol.isEmpty() && t.contains(symbol))
-        t = t.remove(symbol).trimmed();
+    QString withoutSymbol;
+    if (!symbol.isEmpty() && t.contains(symbol)) {
+        withoutSymbol = t.toString().remove(symbol).trimmed();
+        t = withoutSymbol;
+    }
     bool ok = false;
     double v = locale.toDouble(t, &ok);
     if (!ok)
@@ -147,19 +150,6 @@ Variant arithmetic(Op op, const Variant& a, const Variant& b) {
     return Variant(r);
 }
 
-// Expression comparison; nullopt when Null is involved.
-std::optional<int> expressionCompare(const Variant& a, const Variant& b) {
-    if (a.isNull() || b.isNull())
-        return std::nullopt;
-    const bool textA = a.type() == VarType::String || a.isEmpty();
-    const bool textB = b.type() == VarType::String || b.isEmpty();
-    if (textA && textB)
-        return a.toString().compare(b.toString(), Qt::CaseSensitive);
-    // Beside a number, Empty is 0 (in sorting it comes first instead).
-    static const Variant zero(std::int16_t(0));
-    return Variant::compare(a.isEmpty() ? zero : a, b.isEmpty() ? zero : b);
-}
-
 int sign(double x) {
     return (x > 0) - (x < 0);
 }
@@ -174,26 +164,29 @@ Currency Currency::fromDouble(double v) {
     return Currency{d.negative ? -magnitude : magnitude};
 }
 
-Variant::Variant(bool v) : m_type(VarType::Boolean) {
-    m_v.b = v;
+Variant::Variant(VarType scalarType) {
+    m_s.scalar.type = scalarType;
 }
-Variant::Variant(std::int16_t v) : m_type(VarType::Integer) {
-    m_v.i16 = v;
+Variant::Variant(bool v) : Variant(VarType::Boolean) {
+    m_s.scalar.b = v;
 }
-Variant::Variant(int v) : m_type(VarType::Long) {
-    m_v.i32 = v;
+Variant::Variant(std::int16_t v) : Variant(VarType::Integer) {
+    m_s.scalar.i16 = v;
 }
-Variant::Variant(float v) : m_type(VarType::Single) {
-    m_v.f = v;
+Variant::Variant(int v) : Variant(VarType::Long) {
+    m_s.scalar.i32 = v;
 }
-Variant::Variant(double v) : m_type(VarType::Double) {
-    m_v.d = v;
+Variant::Variant(float v) : Variant(VarType::Single) {
+    m_s.scalar.f = v;
 }
-Variant::Variant(Currency v) : m_type(VarType::Currency) {
-    m_v.cy = v.scaled;
+Variant::Variant(double v) : Variant(VarType::Double) {
+    m_s.scalar.d = v;
 }
-Variant::Variant(const QString& v) : m_type(VarType::String) {
-    new (&m_v.str) QString(v);
+Variant::Variant(Currency v) : Variant(VarType::Currency) {
+    m_s.scalar.cy = v.scaled;
+}
+Variant::Variant(const QString& v) {
+    setText(v);
 }
 Variant::Variant(const char* v) : Variant(QString::fromUtf8(v)) {}
 Variant::Variant(const QDateTime& v) : Variant(fromDate(vb::toSerial(v))) {}
@@ -207,62 +200,81 @@ Variant::Variant(Variant&& other) noexcept {
 }
 Variant& Variant::operator=(const Variant& other) {
     if (this != &other) {
-        reset();
+        release();
         copyFrom(other);
     }
     return *this;
 }
 Variant& Variant::operator=(Variant&& other) noexcept {
     if (this != &other) {
-        reset();
+        release();
         moveFrom(other);
     }
     return *this;
 }
 Variant::~Variant() {
-    reset();
+    release();
 }
 
+// Expects no live QString here (a fresh Variant, or one just released).
+void Variant::setText(const QString& text) {
+    // A null text stays in a (free) null QString, so that toString() keeps it null.
+    if (text.isNull() || text.size() > InlineCapacity) {
+        new (&m_s.shared) SharedString{VarType::String, NotInline, text};
+        return;
+    }
+    new (&m_s.inlined) InlineString{VarType::String, std::uint8_t(text.size()), {}};
+    std::copy_n(text.utf16(), text.size(), m_s.inlined.units);
+}
+
+bool Variant::hasSharedText() const {
+    return type() == VarType::String && m_s.head.inlineLength == NotInline;
+}
+
+QStringView Variant::textView() const {
+    if (type() != VarType::String)
+        return {};
+    if (hasSharedText())
+        return m_s.shared.str;
+    return QStringView(m_s.inlined.units, m_s.inlined.inlineLength);
+}
+
+// Both expect no live QString in this Variant; other's storage becomes the active one here.
 void Variant::copyFrom(const Variant& other) {
-    m_type = other.m_type;
-    if (m_type == VarType::String)
-        new (&m_v.str) QString(other.m_v.str);
+    if (other.hasSharedText())
+        new (&m_s.shared) SharedString(other.m_s.shared); // a reference count, no copy
+    else if (other.type() == VarType::String)
+        new (&m_s.inlined) InlineString(other.m_s.inlined);
     else
-        m_v.cy = other.m_v.cy; // the widest number copies every member
+        new (&m_s.scalar) Scalar(other.m_s.scalar);
 }
 
 void Variant::moveFrom(Variant& other) {
-    m_type = other.m_type;
-    if (m_type == VarType::String)
-        new (&m_v.str) QString(std::move(other.m_v.str));
+    if (other.hasSharedText())
+        new (&m_s.shared) SharedString(std::move(other.m_s.shared));
     else
-        m_v.cy = other.m_v.cy;
+        copyFrom(other); // bytes only, nothing to steal
 }
 
-void Variant::reset() {
-    if (m_type == VarType::String)
-        m_v.str.~QString();
-    m_type = VarType::Empty;
-    m_v.cy = 0;
+void Variant::release() {
+    if (hasSharedText())
+        m_s.shared.~SharedString();
 }
 
 Variant Variant::null() {
-    Variant v;
-    v.m_type = VarType::Null;
-    return v;
+    return Variant(VarType::Null);
 }
 
 Variant Variant::fromDate(double serial) {
     if (!vb::isValidSerial(serial))
         return null();
-    Variant v;
-    v.m_type = VarType::Date;
-    v.m_v.d = serial;
+    Variant v(VarType::Date);
+    v.m_s.scalar.d = serial;
     return v;
 }
 
 QString Variant::typeName() const {
-    switch (m_type) {
+    switch (type()) {
     case VarType::Empty:
         return QStringLiteral("Empty");
     case VarType::Null:
@@ -288,37 +300,37 @@ QString Variant::typeName() const {
 }
 
 bool Variant::isNumericType() const {
-    return m_type >= VarType::Integer && m_type <= VarType::Currency;
+    return type() >= VarType::Integer && type() <= VarType::Currency;
 }
 
 bool Variant::isNumeric() const {
     double ignored = 0;
-    return isNumericType() || (m_type == VarType::String && parseNumber(m_v.str, &ignored));
+    return isNumericType() || (type() == VarType::String && parseNumber(textView(), &ignored));
 }
 
 double Variant::toDouble(bool* ok) const {
     setOk(ok, true);
-    switch (m_type) {
+    switch (type()) {
     case VarType::Empty:
         return 0;
     case VarType::Null:
         break;
     case VarType::Integer:
-        return m_v.i16;
+        return m_s.scalar.i16;
     case VarType::Long:
-        return m_v.i32;
+        return m_s.scalar.i32;
     case VarType::Single:
-        return m_v.f;
+        return m_s.scalar.f;
     case VarType::Double:
     case VarType::Date:
-        return m_v.d;
+        return m_s.scalar.d;
     case VarType::Currency:
-        return Currency{m_v.cy}.toDouble();
+        return Currency{m_s.scalar.cy}.toDouble();
     case VarType::Boolean:
-        return m_v.b ? -1 : 0;
+        return m_s.scalar.b ? -1 : 0;
     case VarType::String: {
         double v = 0;
-        if (parseNumber(m_v.str, &v))
+        if (parseNumber(textView(), &v))
             return v;
         break;
     }
@@ -341,9 +353,9 @@ template <typename T> T roundedInRange(const Variant& v, bool* ok) {
 } // namespace
 
 std::int32_t Variant::toLong(bool* ok) const {
-    if (m_type == VarType::Currency) {
+    if (type() == VarType::Currency) {
         // Exact: round the scaled value half to even without a trip through double.
-        const std::int64_t q = m_v.cy / Currency::Scale, r = m_v.cy % Currency::Scale;
+        const std::int64_t q = m_s.scalar.cy / Currency::Scale, r = m_s.scalar.cy % Currency::Scale;
         std::int64_t n = q;
         if (2 * std::abs(r) > Currency::Scale ||
             (2 * std::abs(r) == Currency::Scale && (q % 2 != 0)))
@@ -374,9 +386,9 @@ float Variant::toSingle(bool* ok) const {
 }
 
 Currency Variant::toCurrency(bool* ok) const {
-    if (m_type == VarType::Currency) {
+    if (type() == VarType::Currency) {
         setOk(ok, true);
-        return Currency{m_v.cy};
+        return Currency{m_s.scalar.cy};
     }
     bool converted = false;
     const double d = toDouble(&converted);
@@ -386,8 +398,8 @@ Currency Variant::toCurrency(bool* ok) const {
 }
 
 bool Variant::toBool(bool* ok) const {
-    if (m_type == VarType::String) {
-        const QString t = m_v.str.trimmed();
+    if (type() == VarType::String) {
+        const QStringView t = textView().trimmed();
         if (t.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) {
             setOk(ok, true);
             return true;
@@ -404,9 +416,11 @@ bool Variant::toBool(bool* ok) const {
 }
 
 double Variant::toDateSerial(bool* ok) const {
-    if (m_type == VarType::String) {
+    if (type() == VarType::String) {
         bool parsed = false;
-        const double serial = vb::CDate(m_v.str, &parsed);
+        // A raw-data QString reads the text where it is, inline or shared, without a copy.
+        const QStringView text = textView();
+        const double serial = vb::CDate(QString::fromRawData(text.data(), text.size()), &parsed);
         if (parsed) {
             setOk(ok, true);
             return serial;
@@ -427,20 +441,20 @@ QDateTime Variant::toDateTime(bool* ok) const {
 }
 
 QString Variant::toString() const {
-    switch (m_type) {
+    switch (type()) {
     case VarType::Empty:
     case VarType::Null:
         return {};
     case VarType::Integer:
-        return QString::number(m_v.i16);
+        return QString::number(m_s.scalar.i16);
     case VarType::Long:
-        return QString::number(m_v.i32);
+        return QString::number(m_s.scalar.i32);
     case VarType::Single:
-        return doubleText(m_v.f, 7);
+        return doubleText(m_s.scalar.f, 7);
     case VarType::Double:
-        return doubleText(m_v.d, 15);
+        return doubleText(m_s.scalar.d, 15);
     case VarType::Currency: {
-        vb::Decimal d = vb::Decimal::fromScaled(m_v.cy, 4);
+        vb::Decimal d = vb::Decimal::fromScaled(m_s.scalar.cy, 4);
         const QByteArray whole = d.integerDigits();
         const int decimals = qMax(0, int(d.digits.size()) - d.exponent);
         QString s = QString::fromLatin1(whole.isEmpty() ? QByteArray("0") : whole);
@@ -451,9 +465,9 @@ QString Variant::toString() const {
     case VarType::Date:
         return vb::Format(*this, QStringLiteral("General Date"));
     case VarType::String:
-        return m_v.str;
+        return hasSharedText() ? m_s.shared.str : textView().toString();
     case VarType::Boolean:
-        return m_v.b ? QStringLiteral("True") : QStringLiteral("False");
+        return m_s.scalar.b ? QStringLiteral("True") : QStringLiteral("False");
     }
     return {};
 }
@@ -514,36 +528,50 @@ int Variant::compare(const Variant& a, const Variant& b, Qt::CaseSensitivity cs)
         return ca < cb ? -1 : 1;
     if (ca == 2) {
         if (a.type() == VarType::Currency && b.type() == VarType::Currency)
-            return sign(double(a.m_v.cy > b.m_v.cy) - double(a.m_v.cy < b.m_v.cy));
+            return sign(double(a.m_s.scalar.cy > b.m_s.scalar.cy) -
+                        double(a.m_s.scalar.cy < b.m_s.scalar.cy));
         return sign(x - y);
     }
     if (ca == 3)
-        return sign(a.m_v.str.compare(b.m_v.str, cs));
+        return sign(a.textView().compare(b.textView(), cs));
     return 0;
 }
 
+// Expression comparison; nullopt when Null is involved.
+std::optional<int> Variant::expressionCompare(const Variant& a, const Variant& b) {
+    if (a.isNull() || b.isNull())
+        return std::nullopt;
+    const bool textA = a.type() == VarType::String || a.isEmpty();
+    const bool textB = b.type() == VarType::String || b.isEmpty();
+    if (textA && textB)
+        return a.textView().compare(b.textView(), Qt::CaseSensitive);
+    // Beside a number, Empty is 0 (in sorting it comes first instead).
+    static const Variant zero(std::int16_t(0));
+    return Variant::compare(a.isEmpty() ? zero : a, b.isEmpty() ? zero : b);
+}
+
 bool operator==(const Variant& a, const Variant& b) {
-    const auto c = expressionCompare(a, b);
+    const auto c = Variant::expressionCompare(a, b);
     return c && *c == 0;
 }
 bool operator!=(const Variant& a, const Variant& b) {
-    const auto c = expressionCompare(a, b);
+    const auto c = Variant::expressionCompare(a, b);
     return c && *c != 0;
 }
 bool operator<(const Variant& a, const Variant& b) {
-    const auto c = expressionCompare(a, b);
+    const auto c = Variant::expressionCompare(a, b);
     return c && *c < 0;
 }
 bool operator<=(const Variant& a, const Variant& b) {
-    const auto c = expressionCompare(a, b);
+    const auto c = Variant::expressionCompare(a, b);
     return c && *c <= 0;
 }
 bool operator>(const Variant& a, const Variant& b) {
-    const auto c = expressionCompare(a, b);
+    const auto c = Variant::expressionCompare(a, b);
     return c && *c > 0;
 }
 bool operator>=(const Variant& a, const Variant& b) {
-    const auto c = expressionCompare(a, b);
+    const auto c = Variant::expressionCompare(a, b);
     return c && *c >= 0;
 }
 
@@ -576,27 +604,29 @@ Variant operator/(const Variant& a, const Variant& b) {
 }
 
 bool Variant::sameAs(const Variant& other) const {
-    if (m_type != other.m_type)
+    if (type() != other.type())
         return false;
-    switch (m_type) {
+    switch (type()) {
     case VarType::Empty:
     case VarType::Null:
         return true;
     case VarType::Boolean:
-        return m_v.b == other.m_v.b;
+        return m_s.scalar.b == other.m_s.scalar.b;
     case VarType::Integer:
-        return m_v.i16 == other.m_v.i16;
+        return m_s.scalar.i16 == other.m_s.scalar.i16;
     case VarType::Long:
-        return m_v.i32 == other.m_v.i32;
+        return m_s.scalar.i32 == other.m_s.scalar.i32;
     case VarType::Single:
-        return m_v.f == other.m_v.f || (std::isnan(m_v.f) && std::isnan(other.m_v.f));
+        return m_s.scalar.f == other.m_s.scalar.f ||
+               (std::isnan(m_s.scalar.f) && std::isnan(other.m_s.scalar.f));
     case VarType::Double:
     case VarType::Date:
-        return m_v.d == other.m_v.d || (std::isnan(m_v.d) && std::isnan(other.m_v.d));
+        return m_s.scalar.d == other.m_s.scalar.d ||
+               (std::isnan(m_s.scalar.d) && std::isnan(other.m_s.scalar.d));
     case VarType::Currency:
-        return m_v.cy == other.m_v.cy;
+        return m_s.scalar.cy == other.m_s.scalar.cy;
     case VarType::String:
-        return m_v.str == other.m_v.str;
+        return textView() == other.textView();
     }
     return false;
 }

@@ -5,7 +5,10 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringView>
 #include <cstdint>
+#include <optional>
+#include <type_traits>
 
 // 64-bit fixed point with four decimals, so money sums stay exact.
 struct Currency {
@@ -53,12 +56,12 @@ public:
     static Variant null();
     static Variant fromDate(double serial); // Null for an invalid serial
 
-    VarType type() const { return m_type; }
+    VarType type() const { return m_s.head.type; }
     // "Empty", "Null", "Integer", "Long", "Single", "Double", "Currency", "Date", "String",
     // "Boolean"
     QString typeName() const;
-    bool isEmpty() const { return m_type == VarType::Empty; }
-    bool isNull() const { return m_type == VarType::Null; }
+    bool isEmpty() const { return type() == VarType::Empty; }
+    bool isNull() const { return type() == VarType::Null; }
     bool isNumericType() const; // Integer..Currency, Boolean excluded
     // True for numeric types and for text that reads as a number (IsNumeric).
     bool isNumeric() const;
@@ -104,24 +107,58 @@ public:
     bool sameAs(const Variant& other) const;
 
 private:
-    // The text shares the storage of the numbers, keeping a Variant at 32 bytes; it is
-    // alive exactly when m_type is String.
-    union Storage {
-        Storage() : cy(0) {}
-        ~Storage() {}
-        bool b;
-        std::int16_t i16;
-        std::int32_t i32;
-        float f;
-        double d; // Double and Date
-        std::int64_t cy;
+    // Every storage starts with the same two bytes, so the tag reads the same whichever
+    // storage is active (the common initial sequence of a standard-layout union). A text
+    // that fits in the rest of the 32 bytes is kept inline; a longer one in a shared QString.
+    static constexpr int InlineCapacity = 15;
+    static constexpr std::uint8_t NotInline = 0xFF; // inlineLength of the other storages
+
+    struct Header {
+        VarType type;
+        std::uint8_t inlineLength;
+    };
+    struct Scalar {
+        VarType type;
+        std::uint8_t inlineLength;
+        union {
+            std::int64_t cy;
+            bool b;
+            std::int16_t i16;
+            std::int32_t i32;
+            float f;
+            double d; // Double and Date
+        };
+    };
+    struct SharedString {
+        VarType type;
+        std::uint8_t inlineLength;
         QString str;
     };
+    struct InlineString {
+        VarType type;
+        std::uint8_t inlineLength;
+        char16_t units[InlineCapacity];
+    };
+    union Storage {
+        Storage() : scalar{VarType::Empty, NotInline, {0}} {}
+        ~Storage() {}
+        Header head;
+        Scalar scalar;
+        SharedString shared;
+        InlineString inlined;
+    };
+    static_assert(std::is_standard_layout_v<Storage>, "the tag is read through any storage");
 
+    explicit Variant(VarType scalarType);
+    void setText(const QString& text);
+    bool hasSharedText() const;
+    QStringView textView() const; // the text of a String, empty for every other type
+    static std::optional<int> expressionCompare(const Variant& a, const Variant& b);
     void copyFrom(const Variant& other);
     void moveFrom(Variant& other);
-    void reset();
+    void release(); // ends the QString's lifetime when it is the active storage
 
-    VarType m_type = VarType::Empty;
-    Storage m_v;
+    Storage m_s;
 };
+
+static_assert(sizeof(Variant) == 32, "the grid keeps one Variant per cell");

@@ -26,6 +26,12 @@ private Q_SLOTS:
     void arithmetic();
     void compareSortsEmptyNullNumbersText();
     void copiesAndMovesKeepValues();
+    void textAroundInlineCapacity_data();
+    void textAroundInlineCapacity();
+    void longTextCopiesShareTheText();
+    void numericText_data();
+    void numericText();
+    void dateAndBooleanText();
 };
 
 namespace {
@@ -292,6 +298,124 @@ void tst_Variant::copiesAndMovesKeepValues() {
     target = std::move(moved);
     QVERIFY(target.sameAs(text));
     QVERIFY(text.sameAs(Variant("some text")));
+}
+
+// A Variant keeps text of up to 15 UTF-16 units inline and longer text in a shared QString;
+// the rows sit on both sides of that boundary.
+void tst_Variant::textAroundInlineCapacity_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty") << QStringLiteral("");
+    QTest::newRow("capacity - 1") << QStringLiteral("R12345C10/ab:c");
+    QTest::newRow("capacity") << QStringLiteral("R12345C10/ab:cd");
+    QTest::newRow("capacity + 1") << QStringLiteral("R12345C10/ab:cde");
+    QTest::newRow("non-ASCII at capacity") << QStringLiteral("Größenänderung!");
+    QTest::newRow("surrogate pair ends at capacity") << QStringLiteral("Thirteen char\U0001F600");
+    QTest::newRow("surrogate pair crosses capacity") << QStringLiteral("Fourteen chars\U0001F600");
+}
+
+void tst_Variant::textAroundInlineCapacity() {
+    QFETCH(QString, text);
+    const Variant value(text);
+    QCOMPARE(value.type(), VarType::String);
+    QCOMPARE(value.typeName(), "String");
+    QCOMPARE(value.toString(), text);
+    QCOMPARE(Variant(text.toUtf8().constData()).toString(), text);
+
+    Variant copy(value);
+    QCOMPARE(copy.toString(), text);
+    const Variant moved(std::move(copy));
+    QCOMPARE(moved.toString(), text);
+
+    // Assignments across storages both ways, from and to numbers, copy and move.
+    const Variant longer(text + QStringLiteral("~ always longer"));
+    const Variant shorter(QStringLiteral("ab"));
+    Variant target(longer);
+    target = value;
+    QCOMPARE(target.toString(), text);
+    target = longer;
+    QCOMPARE(target.toString(), longer.toString());
+    target = shorter;
+    target = Variant(text);
+    QCOMPARE(target.toString(), text);
+    target = Variant(1.5);
+    target = value;
+    QCOMPARE(target.toString(), text);
+    Variant& alias = target;
+    target = alias;
+    QCOMPARE(target.toString(), text);
+    target = std::move(alias);
+    QCOMPARE(target.toString(), text);
+    target = Variant(2);
+    QVERIFY(target.sameAs(Variant(2)));
+
+    // Equality and order read the text, not its storage.
+    const Variant same(QString(text.constData(), text.size()));
+    QVERIFY(value.sameAs(same));
+    QVERIFY(value == same);
+    QCOMPARE(Variant::compare(value, same), 0);
+    QVERIFY(value < longer);
+    QVERIFY(!value.sameAs(longer));
+    QCOMPARE(Variant::compare(longer, value), 1);
+    if (!text.isEmpty()) {
+        const Variant prefix(text.chopped(1));
+        QVERIFY(prefix < value);
+        QVERIFY(value != prefix);
+        QCOMPARE(Variant::compare(value, prefix), 1);
+    }
+    QVERIFY(!value.isNumeric());
+    QVERIFY((value + longer).sameAs(Variant(text + longer.toString())));
+}
+
+void tst_Variant::longTextCopiesShareTheText() {
+    const QString text = QStringLiteral("longer than the inline text");
+    const Variant value(text);
+    Variant copy;
+    copy = value;
+    QCOMPARE(copy.toString().constData(), text.constData());
+    QCOMPARE(Variant(copy).toString().constData(), text.constData());
+    // A null text stays null; an empty one stays empty, and both read as the same text.
+    QVERIFY(Variant(QString()).toString().isNull());
+    QVERIFY(!Variant(QStringLiteral("")).toString().isNull());
+    QVERIFY(Variant(QString()).sameAs(Variant(QStringLiteral(""))));
+    QVERIFY(Variant(QString()) == Variant(QStringLiteral("")));
+}
+
+void tst_Variant::numericText_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("expected");
+    QTest::newRow("inline") << "12345" << 12345.0;
+    QTest::newRow("inline trimmed") << " -12.5 " << -12.5;
+    QTest::newRow("inline currency") << "$1,234.50" << 1234.5;
+    QTest::newRow("shared") << "1234567890.1234567" << 1234567890.1234567;
+    QTest::newRow("shared trimmed") << "       12345        " << 12345.0;
+    QTest::newRow("shared currency") << "   $1,234,567.25 " << 1234567.25;
+}
+
+void tst_Variant::numericText() {
+    QFETCH(QString, text);
+    QFETCH(double, expected);
+    const Variant value(text);
+    QVERIFY(value.isNumeric());
+    bool ok = false;
+    QCOMPARE(value.toDouble(&ok), expected);
+    QVERIFY(ok);
+    QCOMPARE(Variant::compare(value, Variant(expected)), 0);
+    QVERIFY(value == Variant(expected));
+    QVERIFY(value.toBool());
+}
+
+void tst_Variant::dateAndBooleanText() {
+    bool ok = false;
+    QCOMPARE(Variant("3/5/2024").toDateTime(&ok), QDateTime(QDate(2024, 3, 5), QTime(0, 0)));
+    QVERIFY(ok);
+    QCOMPARE(Variant("3/5/2024 2:07:09 PM").toDateTime(&ok),
+             QDateTime(QDate(2024, 3, 5), QTime(14, 7, 9)));
+    QVERIFY(ok);
+    QVERIFY(Variant("2024-03-05").convertedTo(VarType::Date).sameAs(date(2024, 3, 5)));
+    QVERIFY(Variant(" TRUE ").toBool(&ok));
+    QVERIFY(ok);
+    QVERIFY(!Variant("  False            ").toBool(&ok));
+    QVERIFY(ok);
 }
 
 QTEST_GUILESS_MAIN(tst_Variant)
