@@ -224,7 +224,9 @@ void Variant::setText(const QString& text) {
         return;
     }
     new (&m_s.inlined) InlineString{VarType::String, std::uint8_t(text.size()), {}};
-    std::copy_n(text.utf16(), text.size(), m_s.inlined.units);
+    // constData, not utf16(): the latter copies a raw-data string to terminate it.
+    std::copy_n(reinterpret_cast<const char16_t*>(text.constData()), text.size(),
+                m_s.inlined.units);
 }
 
 bool Variant::hasSharedText() const {

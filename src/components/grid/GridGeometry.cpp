@@ -18,7 +18,7 @@ void GridGeometry::ensureHeights() const {
     m_heights.assign(size_t(m_rowCount) + 1, 0);
     m_total = 0;
     for (int r = 1; r <= m_rowCount; ++r) {
-        m_heights[r] = std::max(0, m_source.rowLayout(r).height);
+        m_heights[r] = std::max(0, m_source.rowHeight(r));
         m_total += m_heights[r];
     }
 }
@@ -46,7 +46,7 @@ void GridGeometry::fenwickAdd(int row, int delta) const {
 void GridGeometry::rowHeightChanged(int row) {
     if (m_rowsDirty || row < 1 || row > m_rowCount)
         return;
-    const int h = std::max(0, m_source.rowLayout(row).height);
+    const int h = std::max(0, m_source.rowHeight(row));
     if (!m_treeDirty)
         fenwickAdd(row, h - m_heights[row]);
     m_total += h - m_heights[row];
@@ -58,7 +58,7 @@ void GridGeometry::rowsAppended(int count) {
         return;
     for (int i = 0; i < count; ++i) {
         const int r = ++m_rowCount;
-        const int h = std::max(0, m_source.rowLayout(r).height);
+        const int h = std::max(0, m_source.rowHeight(r));
         m_heights.push_back(h);
         m_total += h;
         if (m_treeDirty)

@@ -31,6 +31,8 @@ public:
         virtual ~Source() = default;
         virtual int rowCount() const = 0;
         virtual RowLayout rowLayout(int row) const = 0;
+        // rowLayout(row).height alone: the height index reads it for every row.
+        virtual int rowHeight(int row) const { return rowLayout(row).height; }
         // The visible columns in display order.
         virtual QVector<ColumnSpan> displayedColumns() const = 0;
         // The shown column under which the row text starts; 0 when none is shown.

@@ -472,6 +472,11 @@ int GridStore::RowHeight(int row) const {
     return r ? r->height : 0;
 }
 
+int GridStore::shownRowHeight(int row) const {
+    const Row* r = rowAt(row);
+    return r && (r->flags & RowVisibleFlag) ? r->height : 0;
+}
+
 bool GridStore::SetRowHeight(int row, int px) {
     Row* r = rowAt(row);
     if (!r || px < 0)

@@ -111,6 +111,7 @@ public:
     void Clear(bool removeCols = false);
 
     int RowHeight(int row) const;
+    int shownRowHeight(int row) const; // RowHeight, or 0 while the row is hidden
     bool SetRowHeight(int row, int px);
     int RowCellsHeight(int row) const;
     bool SetRowCellsHeight(int row, int px);

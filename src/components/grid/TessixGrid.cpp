@@ -24,13 +24,14 @@ public:
         const GridStore& s = *m_grid.m_store;
         GridGeometry::RowLayout l;
         l.group = s.RowIsGroup(row);
-        l.height = s.RowVisible(row) ? s.RowHeight(row) : 0;
+        l.height = s.shownRowHeight(row);
         // Without row text the cells take the whole row; group rows are all row text.
         l.cellsHeight = l.group                     ? 0
                         : m_grid.m_look.showRowText ? std::min(s.RowCellsHeight(row), l.height)
                                                     : l.height;
         return l;
     }
+    int rowHeight(int row) const override { return m_grid.m_store->shownRowHeight(row); }
     QVector<GridGeometry::ColumnSpan> displayedColumns() const override {
         QVector<GridGeometry::ColumnSpan> cols;
         for (int col : m_grid.m_store->displayOrder())
