@@ -192,30 +192,6 @@ Variant::Variant(const char* v) : Variant(QString::fromUtf8(v)) {}
 Variant::Variant(const QDateTime& v) : Variant(fromDate(vb::toSerial(v))) {}
 Variant::Variant(const QDate& v) : Variant(fromDate(vb::toSerial(v))) {}
 
-Variant::Variant(const Variant& other) {
-    copyFrom(other);
-}
-Variant::Variant(Variant&& other) noexcept {
-    moveFrom(other);
-}
-Variant& Variant::operator=(const Variant& other) {
-    if (this != &other) {
-        release();
-        copyFrom(other);
-    }
-    return *this;
-}
-Variant& Variant::operator=(Variant&& other) noexcept {
-    if (this != &other) {
-        release();
-        moveFrom(other);
-    }
-    return *this;
-}
-Variant::~Variant() {
-    release();
-}
-
 // Expects no live QString here (a fresh Variant, or one just released).
 void Variant::setText(const QString& text) {
     // A null text stays in a (free) null QString, so that toString() keeps it null.
@@ -229,38 +205,12 @@ void Variant::setText(const QString& text) {
                 m_s.inlined.units);
 }
 
-bool Variant::hasSharedText() const {
-    return type() == VarType::String && m_s.head.inlineLength == NotInline;
-}
-
 QStringView Variant::textView() const {
     if (type() != VarType::String)
         return {};
     if (hasSharedText())
         return m_s.shared.str;
     return QStringView(m_s.inlined.units, m_s.inlined.inlineLength);
-}
-
-// Both expect no live QString in this Variant; other's storage becomes the active one here.
-void Variant::copyFrom(const Variant& other) {
-    if (other.hasSharedText())
-        new (&m_s.shared) SharedString(other.m_s.shared); // a reference count, no copy
-    else if (other.type() == VarType::String)
-        new (&m_s.inlined) InlineString(other.m_s.inlined);
-    else
-        new (&m_s.scalar) Scalar(other.m_s.scalar);
-}
-
-void Variant::moveFrom(Variant& other) {
-    if (other.hasSharedText())
-        new (&m_s.shared) SharedString(std::move(other.m_s.shared));
-    else
-        copyFrom(other); // bytes only, nothing to steal
-}
-
-void Variant::release() {
-    if (hasSharedText())
-        m_s.shared.~SharedString();
 }
 
 Variant Variant::null() {

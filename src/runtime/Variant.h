@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringView>
 #include <cstdint>
+#include <new>
 #include <optional>
 #include <type_traits>
 
@@ -37,11 +38,24 @@ enum class VarType : std::uint8_t {
 class Variant {
 public:
     Variant() = default; // Empty: a value never given
-    Variant(const Variant& other);
-    Variant(Variant&& other) noexcept;
-    Variant& operator=(const Variant& other);
-    Variant& operator=(Variant&& other) noexcept;
-    ~Variant();
+    // Copies and moves are inline: the grid copies a Variant for every cell it writes.
+    Variant(const Variant& other) { copyFrom(other); }
+    Variant(Variant&& other) noexcept { moveFrom(other); }
+    Variant& operator=(const Variant& other) {
+        if (this != &other) {
+            release();
+            copyFrom(other);
+        }
+        return *this;
+    }
+    Variant& operator=(Variant&& other) noexcept {
+        if (this != &other) {
+            release();
+            moveFrom(other);
+        }
+        return *this;
+    }
+    ~Variant() { release(); }
     Variant(bool v);
     Variant(std::int16_t v);
     Variant(int v); // Long
@@ -151,12 +165,31 @@ private:
 
     explicit Variant(VarType scalarType);
     void setText(const QString& text);
-    bool hasSharedText() const;
+    bool hasSharedText() const {
+        return type() == VarType::String && m_s.head.inlineLength == NotInline;
+    }
     QStringView textView() const; // the text of a String, empty for every other type
     static std::optional<int> expressionCompare(const Variant& a, const Variant& b);
-    void copyFrom(const Variant& other);
-    void moveFrom(Variant& other);
-    void release(); // ends the QString's lifetime when it is the active storage
+    // Both expect no live QString in this Variant; other's storage becomes the active one.
+    void copyFrom(const Variant& other) {
+        if (other.hasSharedText())
+            new (&m_s.shared) SharedString(other.m_s.shared); // a reference count, no copy
+        else if (other.type() == VarType::String)
+            new (&m_s.inlined) InlineString(other.m_s.inlined);
+        else
+            new (&m_s.scalar) Scalar(other.m_s.scalar);
+    }
+    void moveFrom(Variant& other) {
+        if (other.hasSharedText())
+            new (&m_s.shared) SharedString(std::move(other.m_s.shared));
+        else
+            copyFrom(other); // bytes only, nothing to steal
+    }
+    // Ends the QString's lifetime when it is the active storage.
+    void release() {
+        if (hasSharedText())
+            m_s.shared.~SharedString();
+    }
 
     Storage m_s;
 };

@@ -878,7 +878,7 @@ void GridEditor::focusChanged(QWidget* /*old*/, QWidget* now) {
 // ----- The grid's editing members -----
 
 void TessixGrid::SetCellValue(int row, const ColRef& col, const Variant& v) {
-    if (m_store->SetCellValue(row, col, v))
+    if (m_store->SetCellValue(row, col, v) && m_store->hasCheckBoxLooks())
         m_editor->valueWritten(row, m_store->ColIndex(col), v);
 }
 

@@ -117,6 +117,7 @@ quint32 GridStore::intern(const CellStyle& style) {
     const auto id = quint32(m_styles.size());
     m_styles.push_back(style);
     m_styleIndex.insert(style, id);
+    m_checkBoxLooks = m_checkBoxLooks || style.checkBoxVisible;
     return id;
 }
 
@@ -698,6 +699,8 @@ bool GridStore::applyPermutation(std::vector<int> newToOld) {
 
 const GridColumn::DefaultsEntry& GridStore::defaultsOf(const Row* r, int slot) const {
     const auto& history = columnForSlot(slot)->m_history;
+    if (history.size() == 1) // defaults never changed while rows existed: the usual case
+        return history.front();
     // The last entry that was in force when the row was created.
     auto it =
         std::upper_bound(history.begin(), history.end(), r->epoch,
@@ -733,11 +736,11 @@ GridStore::Cell* GridStore::slotAt(Row* r, int slot) {
     return &r->cells[size_t(slot - 1)];
 }
 
-GridStore::Cell* GridStore::setCellAt(Row* r, int slot) {
+GridStore::Cell* GridStore::setCellAt(Row* r, int slot, const Variant* value) {
     Cell* c = slotAt(r, slot);
     if (!(c->flags & CellSetFlag)) {
         const auto& d = defaultsOf(r, slot);
-        c->value = d.value;
+        c->value = value ? *value : d.value;
         c->style = d.style;
         c->flags |= CellSetFlag;
     }
@@ -763,11 +766,17 @@ bool GridStore::SetCellValue(int row, const ColRef& col, const Variant& value) {
     const int slot = colSlot(col);
     if (!r || slot < 0)
         return false;
-    Cell* c = setCellAt(r, slot);
-    if (!c->value.sameAs(value)) {
-        c->value = value;
-        notify({GridChange::Cell, row, colOfSlot(slot)});
+    const Cell* old = findCell(r, slot);
+    const bool own = old && (old->flags & CellSetFlag);
+    // What the cell showed before: its own value, or its column's default.
+    if ((own ? old->value : defaultsOf(r, slot).value).sameAs(value)) {
+        setCellAt(r, slot); // it still becomes a cell of its own
+        return true;
     }
+    Cell* c = setCellAt(r, slot, &value); // a new cell starts with the value
+    if (own)
+        c->value = value;
+    notify({GridChange::Cell, row, colOfSlot(slot)});
     return true;
 }
 

@@ -222,6 +222,9 @@ public:
     bool applyPermutation(std::vector<int> newToOld);
     // Number of distinct cell looks in the shared table.
     int styleCount() const { return int(m_styles.size()); }
+    // Whether any cell or column look ever showed a check box: until then writing values
+    // needs no check-state upkeep.
+    bool hasCheckBoxLooks() const { return m_checkBoxLooks; }
     // Cells with storage of their own in one row (0 for a row whose cells were never set).
     int materializedCells(int row) const;
 
@@ -238,8 +241,10 @@ private:
     GridColumn* columnForSlot(int slot) const;
     const GridColumn::DefaultsEntry& defaultsOf(const Row* r, int slot) const;
     const Cell* findCell(const Row* r, int slot) const;
-    Cell* slotAt(Row* r, int slot);    // storage for the cell, grown as needed (not "set")
-    Cell* setCellAt(Row* r, int slot); // storage holding the cell's own value and look
+    Cell* slotAt(Row* r, int slot); // storage for the cell, grown as needed (not "set")
+    // Storage holding the cell's own value and look; a cell set for the first time starts
+    // with `value` when given, else with its column's default.
+    Cell* setCellAt(Row* r, int slot, const Variant* value = nullptr);
     const CellStyle& look(const Row* r, int slot) const;
     QString cellText(const Row* r, int slot) const;
     bool changeLook(int row, Row* r, int slot, const std::function<void(CellStyle&)>& change);
@@ -281,6 +286,7 @@ private:
 
     std::vector<CellStyle> m_styles;
     QHash<CellStyle, quint32> m_styleIndex;
+    bool m_checkBoxLooks = false;
 
     struct TagEntry {
         Variant value;
