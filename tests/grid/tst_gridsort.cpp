@@ -1,6 +1,8 @@
 #include "components/grid/GridSort.h"
 
 #include <QTest>
+#include <numeric>
+#include <random>
 
 Q_DECLARE_METATYPE(std::vector<Variant>)
 
@@ -46,6 +48,8 @@ private Q_SLOTS:
     void sortObjectResolvesKeys();
     void hooksMayChangeRows();
     void largeSortIsOrdered();
+    void mixedValuesMatchAStableSort_data();
+    void mixedValuesMatchAStableSort();
 };
 
 void TestGridSort::sortTypes_data() {
@@ -325,6 +329,55 @@ void TestGridSort::largeSortIsOrdered() {
     sort.sortBy({{1, SortAscending, SortTypeNumber}});
     for (int r = 2; r <= s.RowCount(); ++r)
         QVERIFY(s.CellValue(r - 1, 1).toLong() <= s.CellValue(r, 1).toLong());
+}
+
+void TestGridSort::mixedValuesMatchAStableSort_data() {
+    QTest::addColumn<int>("order");
+    QTest::newRow("ascending") << int(SortAscending);
+    QTest::newRow("descending") << int(SortDescending);
+}
+
+// Blanks, negative and positive numbers with many repeats, and texts sharing long prefixes
+// (so the leading key ties and the full comparison decides), against the library's stable
+// sort with the value comparison: the order and the place of equal values must agree.
+void TestGridSort::mixedValuesMatchAStableSort() {
+    QFETCH(int, order);
+    std::mt19937 gen(99);
+    auto pick = [&](int hi) { return std::uniform_int_distribution<int>(0, hi)(gen); };
+    std::vector<Variant> values;
+    for (int i = 0; i < 5000; ++i) {
+        switch (pick(3)) {
+        case 0:
+            values.emplace_back();
+            break;
+        case 1:
+            values.emplace_back(pick(200) - 100);
+            break;
+        case 2:
+            values.emplace_back(double(pick(2000) - 1000) / 8);
+            break;
+        default:
+            values.emplace_back(QStringLiteral("Same prefix %1").arg(QChar('a' + pick(25))));
+        }
+    }
+    GridStore s;
+    s.AddCol("index");
+    s.AddCol("v");
+    for (size_t i = 0; i < values.size(); ++i) {
+        const int r = s.AddRow();
+        s.SetCellValue(r, 1, int(i));
+        s.SetCellValue(r, 2, values[i]);
+    }
+    std::vector<int> expected(values.size());
+    std::iota(expected.begin(), expected.end(), 0);
+    std::stable_sort(expected.begin(), expected.end(), [&](int a, int b) {
+        const int c = Variant::compare(values[size_t(a)], values[size_t(b)], Qt::CaseInsensitive);
+        return order == SortDescending ? c > 0 : c < 0;
+    });
+    GridSort sort(s);
+    QVERIFY(sort.sortBy({{2, order, SortTypeByValue}}));
+    for (int r = 1; r <= s.RowCount(); ++r)
+        QCOMPARE(s.CellValue(r, 1).toLong(), expected[size_t(r - 1)]);
 }
 
 QTEST_MAIN(TestGridSort)

@@ -1,6 +1,7 @@
 #include "GridSort.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 
 namespace {
@@ -51,8 +52,8 @@ Extracted byValue(const Variant& v) {
     return numberKey(true, v.toDouble());
 }
 
-Extracted extract(const GridStore& store, int row, int col, int sortType) {
-    const Variant v = store.CellValue(row, col);
+// The key of value v of the cell at row, col.
+Extracted extract(const GridStore& store, int row, int col, int sortType, const Variant& v) {
     const bool blank = v.isEmpty() || v.isNull();
     bool ok = false;
     switch (sortType) {
@@ -101,9 +102,7 @@ struct KeyColumn {
 
 // A stable merge sort of v[from..] that stays inside its range whatever the comparison
 // answers: the custom comparison comes from the program and need not be consistent.
-template <typename T, typename Less> void stableSort(std::vector<T>& v, size_t from, Less less) {
-    const size_t n = v.size() - from;
-    T* a = v.data() + from;
+template <typename T, typename Less> void stableSort(T* a, size_t n, Less less) {
     constexpr size_t Run = 16;
     for (size_t lo = 0; lo < n; lo += Run) { // short runs by insertion
         const size_t hi = std::min(n, lo + Run);
@@ -115,6 +114,8 @@ template <typename T, typename Less> void stableSort(std::vector<T>& v, size_t f
             a[j] = std::move(x);
         }
     }
+    if (n <= Run)
+        return;
     std::vector<T> buffer(n);
     T* src = a;
     T* dst = buffer.data();
@@ -145,17 +146,17 @@ public:
             column.cs = caseOf(keys[k].sortType);
             column.keys.resize(n);
             const bool custom = keys[k].sortType == SortTypeCustom && m_custom;
-            for (size_t i = 0; i < n; ++i) {
-                const int row = first + int(i) + 1;
-                Extracted e = extract(store, row, keys[k].col, keys[k].sortType);
+            store.visitValues(keys[k].col, first + 1, end, [&](int row, const Variant& v) {
+                const size_t i = size_t(row - first - 1);
+                Extracted e = extract(store, row, keys[k].col, keys[k].sortType, v);
                 column.keys[i] = e.key;
                 if (e.key.cls == 2) {
                     column.texts.resize(n);
                     column.texts[i] = std::move(e.text);
                 }
                 if (custom)
-                    column.raw.push_back(store.CellValue(row, keys[k].col));
-            }
+                    column.raw.push_back(v);
+            });
         }
     }
 
@@ -182,7 +183,7 @@ public:
         }
         std::vector<std::pair<int, int>> band; // sibling subtrees [start, end)
         auto flush = [&] {
-            stableSort(band, 0,
+            stableSort(band.data(), band.size(),
                        [this](const auto& x, const auto& y) { return less(x.first, y.first); });
             for (const auto& [s, e] : band)
                 emitSubtree(s, e, out);
@@ -218,7 +219,8 @@ private:
             const size_t at = out.size();
             for (int i = first; i < end; ++i)
                 out.push_back(i);
-            stableSort(out, at, [this](int a, int b) { return less(a, b); });
+            stableSort(out.data() + at, out.size() - at,
+                       [this](int a, int b) { return less(a, b); });
             return;
         }
         const KeyColumn& lead = m_columns.front();
@@ -229,21 +231,51 @@ private:
             recs.push_back({k.word, i, k.cls});
         }
         // Same order as less(): class, then word, then (equal prefixes) the full compare.
-        const auto byLead = [this](const LeadKey& x, const LeadKey& y, bool descending) {
-            if (x.cls != y.cls)
-                return descending ? x.cls > y.cls : x.cls < y.cls;
-            if (x.word != y.word)
-                return descending ? x.word > y.word : x.word < y.word;
-            return less(x.row, y.row);
-        };
-        if (m_keys.front().order == SortDescending)
-            stableSort(recs, 0,
-                       [&](const LeadKey& x, const LeadKey& y) { return byLead(x, y, true); });
-        else
-            stableSort(recs, 0,
-                       [&](const LeadKey& x, const LeadKey& y) { return byLead(x, y, false); });
+        radixSort(recs, m_keys.front().order == SortDescending);
+        for (size_t i = 0; i < recs.size();) {
+            size_t j = i + 1;
+            while (j < recs.size() && recs[j].cls == recs[i].cls && recs[j].word == recs[i].word)
+                ++j;
+            if (j - i > 1)
+                stableSort(recs.data() + i, j - i, [this](const LeadKey& x, const LeadKey& y) {
+                    return less(x.row, y.row);
+                });
+            i = j;
+        }
         for (const LeadKey& r : recs)
             out.push_back(r.row);
+    }
+
+    // Orders records by class and word, stably: a radix sort, because a comparison sort of
+    // random keys spends most of its time on mispredicted branches. Descending sorts the
+    // flipped keys, which keeps equal keys in their order as the comparison sort would.
+    static void radixSort(std::vector<LeadKey>& recs, bool descending) {
+        constexpr int Bits = 11, Buckets = 1 << Bits;
+        constexpr int WordPasses = (64 + Bits - 1) / Bits, Passes = WordPasses + 1;
+        const auto digit = [descending](const LeadKey& r, int pass) -> size_t {
+            if (pass == WordPasses) // the class, most significant
+                return descending ? 255u - r.cls : r.cls;
+            const quint64 word = descending ? ~r.word : r.word;
+            return size_t(word >> (Bits * pass)) & (Buckets - 1);
+        };
+        std::vector<std::array<size_t, Buckets>> counts(Passes);
+        for (auto& c : counts)
+            c.fill(0);
+        for (const LeadKey& r : recs)
+            for (int pass = 0; pass < Passes; ++pass)
+                ++counts[size_t(pass)][digit(r, pass)];
+        std::vector<LeadKey> buffer(recs.size());
+        for (int pass = 0; pass < Passes; ++pass) {
+            auto& c = counts[size_t(pass)];
+            if (std::find(c.begin(), c.end(), recs.size()) != c.end())
+                continue; // every record has the same digit here
+            size_t offset = 0;
+            for (size_t& bucket : c)
+                offset += std::exchange(bucket, offset);
+            for (const LeadKey& r : recs)
+                buffer[c[digit(r, pass)]++] = r;
+            recs.swap(buffer);
+        }
     }
 
     bool isFlat(int first, int end) const {

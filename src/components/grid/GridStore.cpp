@@ -753,10 +753,37 @@ const CellStyle& GridStore::look(const Row* r, int slot) const {
 }
 
 Variant GridStore::CellValue(int row, const ColRef& col) const {
+    return cellValueRef(row, col);
+}
+
+void GridStore::visitValues(const ColRef& col, int firstRow, int lastRow,
+                            const std::function<void(int, const Variant&)>& visit) const {
+    const int slot = colSlot(col);
+    if (slot < 0)
+        return;
+    firstRow = std::max(firstRow, 1);
+    lastRow = std::min(lastRow, RowCount());
+    constexpr int Ahead = 8; // rows and cells live in separate blocks: fetch them early
+    for (int row = firstRow; row <= lastRow; ++row) {
+        if (row + Ahead <= lastRow) {
+            const Row* next = m_rows[size_t(row + Ahead - 1)];
+            if (slot > 0 && slot <= next->cellSlots)
+                __builtin_prefetch(&next->cells[size_t(slot - 1)]);
+            if (row + 2 * Ahead <= lastRow)
+                __builtin_prefetch(m_rows[size_t(row + 2 * Ahead - 1)]);
+        }
+        const Row* r = m_rows[size_t(row - 1)];
+        const Cell* c = findCell(r, slot);
+        visit(row, (c && (c->flags & CellSetFlag)) ? c->value : defaultsOf(r, slot).value);
+    }
+}
+
+const Variant& GridStore::cellValueRef(int row, const ColRef& col) const {
+    static const Variant none;
     const Row* r = rowAt(row);
     const int slot = colSlot(col);
     if (!r || slot < 0)
-        return {};
+        return none;
     const Cell* c = findCell(r, slot);
     return (c && (c->flags & CellSetFlag)) ? c->value : defaultsOf(r, slot).value;
 }

@@ -151,6 +151,12 @@ public:
 
     // ----- Cells -----
     Variant CellValue(int row, const ColRef& col) const;
+    // The same without a copy, for reading many cells (sorting); valid until the next change.
+    const Variant& cellValueRef(int row, const ColRef& col) const;
+    // Calls visit(row, value) for the rows firstRow..lastRow of one column, in order: the
+    // fast way to read a whole column.
+    void visitValues(const ColRef& col, int firstRow, int lastRow,
+                     const std::function<void(int, const Variant&)>& visit) const;
     bool SetCellValue(int row, const ColRef& col, const Variant& value);
     QString CellText(int row, const ColRef& col) const; // formatted / combo entry text
     // The cell's look: its own when it was created, else its column's defaults at the time
