@@ -89,9 +89,10 @@ GridSizing::Measured GridSizing::measureCell(int row, int col, const CellStyle& 
         m.height = layout.height();
     } else if (mayGrow(look)) {
         const QString text = store.CellText(row, col);
-        const CellTextLayout layout(text, deviceFont(font), look.textFlags,
-                                    std::max(1, width - padX - decoW));
-        m.height = text.isEmpty() ? lineHeight(font) : layout.height();
+        m.height = text.isEmpty()
+                       ? lineHeight(font)
+                       : CellTextLayout::measureHeight(text, deviceFont(font), look.textFlags,
+                                                       std::max(1, width - padX - decoW));
     } else {
         m.height = lineHeight(font);
     }
