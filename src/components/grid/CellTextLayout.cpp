@@ -6,8 +6,7 @@
 #include <QHash>
 #include <QPainter>
 #include <algorithm>
-#include <memory>
-#include <vector>
+#include <unordered_map>
 
 namespace {
 
@@ -50,12 +49,9 @@ struct WordWidths {
         static WordWidths* last = nullptr;
         if (last && last->font == font)
             return *last;
-        static QHash<QString, std::shared_ptr<WordWidths>> all;
-        auto& entry = all[font.key()];
-        if (!entry)
-            entry = std::make_shared<WordWidths>(font);
-        last = entry.get();
-        return *entry;
+        static std::unordered_map<QString, WordWidths> all; // entries never move
+        last = &all.try_emplace(font.key(), font).first->second;
+        return *last;
     }
 
     int of(QStringView word) {
@@ -139,23 +135,20 @@ private:
     const int m_width;
 };
 
-// Calls emit(line) for every line of the text as the flags lay it out at `width`.
-template <typename Emit>
-void forEachLine(const QString& text, WordWidths& widths, quint32 flags, int width, Emit emit) {
+// The text with every kind of line end turned into '\n', and a single-line text's line ends
+// into spaces: one paragraph per '\n'.
+QString paragraphs(const QString& text, quint32 flags) {
     QString normal = text;
     if (normal.contains(QLatin1Char('\r')))
         normal.replace(QLatin1String("\r\n"), QLatin1String("\n"))
             .replace(QLatin1Char('\r'), QLatin1Char('\n'));
     if (flags & TextFlagSingleLine)
         normal.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    const bool wrap = (flags & TextFlagWordBreak) && !(flags & TextFlagSingleLine);
-    WordWrapper wrapper(widths, width);
-    for (QStringView para : QStringView(normal).split(QLatin1Char('\n'))) {
-        if (wrap)
-            wrapper.wrap(para, emit);
-        else
-            emit(para);
-    }
+    return normal;
+}
+
+bool wraps(quint32 flags) {
+    return (flags & TextFlagWordBreak) && !(flags & TextFlagSingleLine);
 }
 
 } // namespace
@@ -164,17 +157,30 @@ CellTextLayout::CellTextLayout(const QString& text, const QFont& font, quint32 f
     : m_font(font), m_flags(flags), m_width(std::max(0, width)) {
     WordWidths& widths = WordWidths::of(font);
     m_lineHeight = widths.fm.lineSpacing();
-    forEachLine(text, widths, flags & ~TextFlagWordBreak, 0,
-                [&](QStringView line) { m_rawLines.push_back(line.toString()); });
-    forEachLine(text, widths, flags, m_width,
-                [&](QStringView line) { m_lines.push_back(line.toString()); });
+    const QString normal = paragraphs(text, flags);
+    const bool wrap = wraps(flags);
+    WordWrapper wrapper(widths, m_width);
+    for (QStringView para : QStringView(normal).split(QLatin1Char('\n'))) {
+        m_rawLines.push_back(para.toString());
+        if (wrap)
+            wrapper.wrap(para, [&](QStringView line) { m_lines.push_back(line.toString()); });
+    }
+    if (!wrap)
+        m_lines = m_rawLines;
 }
 
 int CellTextLayout::measureHeight(const QString& text, const QFont& font, quint32 flags,
                                   int width) {
     WordWidths& widths = WordWidths::of(font);
+    const QString normal = paragraphs(text, flags);
     int lines = 0;
-    forEachLine(text, widths, flags, std::max(0, width), [&](QStringView) { ++lines; });
+    if (wraps(flags)) {
+        WordWrapper wrapper(widths, std::max(0, width));
+        for (QStringView para : QStringView(normal).split(QLatin1Char('\n')))
+            wrapper.wrap(para, [&](QStringView) { ++lines; });
+    } else {
+        lines = int(normal.count(QLatin1Char('\n'))) + 1;
+    }
     return lines * widths.fm.lineSpacing();
 }
 

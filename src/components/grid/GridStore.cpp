@@ -748,12 +748,14 @@ GridStore::Cell* GridStore::setCellAt(Row* r, int slot, const Variant* value) {
 }
 
 const CellStyle& GridStore::look(const Row* r, int slot) const {
-    const Cell* c = findCell(r, slot);
-    return m_styles[(c && (c->flags & CellSetFlag)) ? c->style : defaultsOf(r, slot).style];
+    const Cell* c = ownCell(r, slot);
+    return m_styles[c ? c->style : defaultsOf(r, slot).style];
 }
 
 Variant GridStore::CellValue(int row, const ColRef& col) const {
-    return cellValueRef(row, col);
+    const Row* r = rowAt(row);
+    const int slot = colSlot(col);
+    return r && slot >= 0 ? valueOf(r, slot) : Variant();
 }
 
 void GridStore::visitValues(const ColRef& col, int firstRow, int lastRow,
@@ -772,20 +774,18 @@ void GridStore::visitValues(const ColRef& col, int firstRow, int lastRow,
             if (row + 2 * Ahead <= lastRow)
                 __builtin_prefetch(m_rows[size_t(row + 2 * Ahead - 1)]);
         }
-        const Row* r = m_rows[size_t(row - 1)];
-        const Cell* c = findCell(r, slot);
-        visit(row, (c && (c->flags & CellSetFlag)) ? c->value : defaultsOf(r, slot).value);
+        visit(row, valueOf(m_rows[size_t(row - 1)], slot));
     }
 }
 
-const Variant& GridStore::cellValueRef(int row, const ColRef& col) const {
-    static const Variant none;
-    const Row* r = rowAt(row);
-    const int slot = colSlot(col);
-    if (!r || slot < 0)
-        return none;
+const GridStore::Cell* GridStore::ownCell(const Row* r, int slot) const {
     const Cell* c = findCell(r, slot);
-    return (c && (c->flags & CellSetFlag)) ? c->value : defaultsOf(r, slot).value;
+    return c && (c->flags & CellSetFlag) ? c : nullptr;
+}
+
+const Variant& GridStore::valueOf(const Row* r, int slot) const {
+    const Cell* c = ownCell(r, slot);
+    return c ? c->value : defaultsOf(r, slot).value;
 }
 
 bool GridStore::SetCellValue(int row, const ColRef& col, const Variant& value) {
@@ -793,10 +793,8 @@ bool GridStore::SetCellValue(int row, const ColRef& col, const Variant& value) {
     const int slot = colSlot(col);
     if (!r || slot < 0)
         return false;
-    const Cell* old = findCell(r, slot);
-    const bool own = old && (old->flags & CellSetFlag);
-    // What the cell showed before: its own value, or its column's default.
-    if ((own ? old->value : defaultsOf(r, slot).value).sameAs(value)) {
+    const bool own = ownCell(r, slot) != nullptr;
+    if (valueOf(r, slot).sameAs(value)) {
         setCellAt(r, slot); // it still becomes a cell of its own
         return true;
     }
@@ -808,9 +806,7 @@ bool GridStore::SetCellValue(int row, const ColRef& col, const Variant& value) {
 }
 
 QString GridStore::cellText(const Row* r, int slot) const {
-    const Cell* c = findCell(r, slot);
-    const bool own = c && (c->flags & CellSetFlag);
-    const Variant& value = own ? c->value : defaultsOf(r, slot).value;
+    const Variant& value = valueOf(r, slot);
     const CellStyle& s = look(r, slot);
     if (s.cellType == CellTypeCombo && m_comboText) {
         if (auto text = m_comboText(s.comboList, value))

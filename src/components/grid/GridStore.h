@@ -151,8 +151,6 @@ public:
 
     // ----- Cells -----
     Variant CellValue(int row, const ColRef& col) const;
-    // The same without a copy, for reading many cells (sorting); valid until the next change.
-    const Variant& cellValueRef(int row, const ColRef& col) const;
     // Calls visit(row, value) for the rows firstRow..lastRow of one column, in order: the
     // fast way to read a whole column.
     void visitValues(const ColRef& col, int firstRow, int lastRow,
@@ -247,6 +245,8 @@ private:
     GridColumn* columnForSlot(int slot) const;
     const GridColumn::DefaultsEntry& defaultsOf(const Row* r, int slot) const;
     const Cell* findCell(const Row* r, int slot) const;
+    const Cell* ownCell(const Row* r, int slot) const;    // a cell given its own value and look
+    const Variant& valueOf(const Row* r, int slot) const; // its own value or its default
     Cell* slotAt(Row* r, int slot); // storage for the cell, grown as needed (not "set")
     // Storage holding the cell's own value and look; a cell set for the first time starts
     // with `value` when given, else with its column's default.
