@@ -1,7 +1,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
 
-.PHONY: all deps configure build run test shots bench format clean
+.PHONY: all deps configure build run test shots bench format clean reset-data
 
 all: build
 
@@ -26,6 +26,10 @@ shots: build
 bench: build
 	@mkdir -p $(BUILD)/bench
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/tessix-bench $(BUILD)/bench/results.tsv
+
+# Puts the shipped data files back beside the program; changed ones are kept as *.bak.
+reset-data: configure
+	@cmake --build $(BUILD) --target reset-data
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

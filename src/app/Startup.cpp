@@ -4,9 +4,9 @@
 #include "app/Global.h"
 #include "app/mSetIcon.h"
 #include "launcher/frmTip.h"
+#include "platform/DesktopStyle.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 // Resources of static libraries are only linked when something names them.
 static void initResources() {
@@ -20,8 +20,7 @@ void InitializeApplication(QApplication& app) {
     QApplication::setOrganizationName(QStringLiteral("TessixDemonstrator"));
     QApplication::setApplicationVersion(QStringLiteral(TESSIX_VERSION));
     // One style everywhere, so windows look the same on every desktop and in screenshots.
-    if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion")))
-        app.setStyle(style);
+    app.setStyle(new DesktopStyle);
     RegisterProgramFonts();
     SetTipOfTheDayHandler([](QWidget* form) {
         frmTip& tip = frmTip::Instance();

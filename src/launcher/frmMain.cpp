@@ -6,9 +6,11 @@
 #include "components/iconlist/IconList.h"
 #include "controls/HyperlinkLabel.h"
 #include "launcher/SampleCatalogue.h"
+#include "platform/MessageBox.h"
 #include "platform/Settings.h"
 #include "platform/Twips.h"
 #include "platform/WebBrowser.h"
+#include "platform/WindowPlacement.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -61,7 +63,7 @@ frmMain::frmMain(QWidget* parent)
       m_customCursor(QIcon(QStringLiteral(":/launcher/LauncherCursor.svg")).pixmap(32, 32), 0, 0) {
     setWindowTitle(QStringLiteral("Tessix Demonstrator Control Center"));
     // A fixed single border: the window cannot be resized.
-    setFixedSize(twipsRect(0, 0, 7815, 8280).size());
+    SetFixedWindowSize(this, twipsRect(0, 0, 7815, 8280).size());
     setFont(makeFont("MS Sans Serif", 8.25, false).toQFont());
 
     grdDemos->setGeometry(twipsRect(120, 120, 7575, 7635));
@@ -238,6 +240,9 @@ void frmMain::LaunchSample(int row) {
     if (!window)
         return;
     SetWindowIcon(window, QStringLiteral("AppIcon"), false);
+    // A window already open stays where the user put it.
+    if (!window->isVisible())
+        PlaceWindowBeside(window, this);
     window->show();
     window->raise();
     window->activateWindow();
@@ -249,7 +254,11 @@ void frmMain::chkTip_Click() {
 }
 
 void frmMain::hprlnkExtraSamples_Click() {
-    OpenWebAddress(ExtraSamplesAddress());
+    if (!OpenWebAddress(ExtraSamplesAddress()))
+        MsgBox(QStringLiteral("No web browser could be started on this computer. You can open "
+                              "the page yourself at this address:") +
+                   QStringLiteral("\r\n\r\n") + ExtraSamplesAddress(),
+               vbExclamation);
 }
 
 void frmMain::grdDemos_CustomDrawCell(CustomDrawCellArgs& args) {

@@ -2,6 +2,7 @@
 
 #include "app/Global.h"
 #include "platform/Twips.h"
+#include "platform/WindowPlacement.h"
 
 #include <QFont>
 #include <QIcon>
@@ -49,7 +50,7 @@ frmTip::frmTip(QWidget* parent)
       cmdNext(new QPushButton(QStringLiteral("Next >>"), this)),
       cmdPrev(new QPushButton(QStringLiteral("<< Previous"), this)), Timer1(new QTimer(this)) {
     setWindowTitle(QStringLiteral("Tip of the Day"));
-    setFixedSize(twipsRect(0, 0, 6555, 4170).size());
+    SetFixedWindowSize(this, twipsRect(0, 0, 6555, 4170).size());
     setFont(sansSerif(false));
 
     Image1->setGeometry(twipsRect(180, 120, 480, 480));

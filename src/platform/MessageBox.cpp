@@ -89,6 +89,8 @@ int QtMessageBoxService::msgBox(const MessageBoxRequest& request) {
     QMessageBox box(messageIcon(request.icon()), request.title, text, QMessageBox::NoButton,
                     dialogParent());
     box.setTextFormat(Qt::PlainText);
+    // As on other desktops, the text can be copied (an address, a file name).
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     const QList<int> answers = request.answers();
     for (int answer : answers)
         box.addButton(standardButton(answer));

@@ -7,54 +7,48 @@ namespace platform {
 
 namespace {
 
-// Application names become file names: keep the characters every file system accepts and
-// replace the rest, so "{A3B8...}" stays readable and "a/b" cannot escape the folder.
-QString fileNameFor(const QString& app) {
-    QString name = app;
-    for (QChar& c : name) {
-        const bool safe = (c.unicode() < 128 && c.isLetterOrNumber()) || c == u'{' || c == u'}' ||
-                          c == u'-' || c == u'_' || c == u'.' || c == u' ';
-        if (!safe)
-            c = u'_';
-    }
-    if (name.isEmpty() || name.startsWith(u'.'))
-        name.prepend(u'_');
-    return name + QStringLiteral(".ini");
+// QSettings reads both slashes as group separators: names that hold one are escaped, so an
+// application, section or key name can never reach into another's place.
+QString escapedName(const QString& name) {
+    QString escaped = name;
+    escaped.replace(u'%', QStringLiteral("%25"));
+    escaped.replace(u'/', QStringLiteral("%2F"));
+    escaped.replace(u'\\', QStringLiteral("%5C"));
+    return escaped;
 }
 
-QString settingsKey(const QString& section, const QString& key) {
-    return section + u'/' + key;
+QString settingsKey(const QString& app, const QString& section, const QString& key = {}) {
+    QString path = escapedName(app) + u'/' + escapedName(section);
+    if (!key.isEmpty())
+        path += u'/' + escapedName(key);
+    return path;
 }
 
 } // namespace
 
-IniSettingsStore::IniSettingsStore(const QString& baseFolder) : m_baseFolder(baseFolder) {}
+IniSettingsStore::IniSettingsStore(const QString& file) : m_file(file) {}
 
-QString IniSettingsStore::defaultBaseFolder() {
+QString IniSettingsStore::defaultFile() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/TessixDemonstrator");
-}
-
-QString IniSettingsStore::fileFor(const QString& app) const {
-    return m_baseFolder + u'/' + fileNameFor(app);
+           QStringLiteral("/TessixDemonstrator.ini");
 }
 
 QString IniSettingsStore::get(const QString& app, const QString& section, const QString& key,
                               const QString& defaultValue) {
-    const QSettings settings(fileFor(app), QSettings::IniFormat);
-    const QVariant value = settings.value(settingsKey(section, key));
+    const QSettings settings(m_file, QSettings::IniFormat);
+    const QVariant value = settings.value(settingsKey(app, section, key));
     return value.isValid() ? value.toString() : defaultValue;
 }
 
 void IniSettingsStore::save(const QString& app, const QString& section, const QString& key,
                             const QString& value) {
-    QSettings settings(fileFor(app), QSettings::IniFormat);
-    settings.setValue(settingsKey(section, key), value);
+    QSettings settings(m_file, QSettings::IniFormat);
+    settings.setValue(settingsKey(app, section, key), value);
 }
 
 void IniSettingsStore::remove(const QString& app, const QString& section, const QString& key) {
-    QSettings settings(fileFor(app), QSettings::IniFormat);
-    settings.remove(key.isEmpty() ? section : settingsKey(section, key));
+    QSettings settings(m_file, QSettings::IniFormat);
+    settings.remove(settingsKey(app, section, key));
 }
 
 QString MemorySettingsStore::get(const QString& app, const QString& section, const QString& key,
@@ -80,7 +74,7 @@ bool MemorySettingsStore::contains(const QString& app, const QString& section,
 }
 
 SettingsStore& settingsStore() {
-    static IniSettingsStore production(IniSettingsStore::defaultBaseFolder());
+    static IniSettingsStore production(IniSettingsStore::defaultFile());
     return current<SettingsStore>(production);
 }
 

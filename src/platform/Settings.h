@@ -19,15 +19,15 @@ public:
     virtual void remove(const QString& app, const QString& section, const QString& key) = 0;
 };
 
-// One INI file per application, <baseFolder>/<app>.ini, through QSettings.
+// All settings of the program in one INI file, through QSettings: a group per application,
+// the section and key below it ("[app]" then "section\key=value").
 class IniSettingsStore : public SettingsStore {
 public:
-    explicit IniSettingsStore(const QString& baseFolder);
-    // The user's configuration folder + "/TessixDemonstrator".
-    static QString defaultBaseFolder();
+    explicit IniSettingsStore(const QString& file);
+    // The user's configuration folder + "/TessixDemonstrator.ini".
+    static QString defaultFile();
 
-    // The file that holds the settings of an application.
-    QString fileFor(const QString& app) const;
+    const QString& file() const { return m_file; }
 
     QString get(const QString& app, const QString& section, const QString& key,
                 const QString& defaultValue) override;
@@ -36,7 +36,7 @@ public:
     void remove(const QString& app, const QString& section, const QString& key) override;
 
 private:
-    QString m_baseFolder;
+    QString m_file;
 };
 
 // Test double: settings kept in memory only.

@@ -18,17 +18,20 @@ public:
     bool open(const QString& address) override;
 };
 
-// Test double: remembers the addresses instead of opening them.
+// Test double: remembers the addresses instead of opening them, and answers as a machine
+// with or without a browser would.
 class RecordingWebBrowser : public WebBrowser {
 public:
     bool open(const QString& address) override {
         m_addresses.append(address);
-        return true;
+        return m_hasBrowser;
     }
     const QStringList& addresses() const { return m_addresses; }
+    void setHasBrowser(bool on) { m_hasBrowser = on; }
 
 private:
     QStringList m_addresses;
+    bool m_hasBrowser = true;
 };
 
 using ScopedWebBrowser = ScopedService<WebBrowser>;

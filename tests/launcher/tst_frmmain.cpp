@@ -4,6 +4,7 @@
 #include "controls/HyperlinkLabel.h"
 #include "launcher/SampleCatalogue.h"
 #include "launcher/frmMain.h"
+#include "platform/MessageBox.h"
 #include "platform/Settings.h"
 #include "platform/Twips.h"
 #include "platform/WebBrowser.h"
@@ -450,7 +451,16 @@ private Q_SLOTS:
                  QStringLiteral("Turns on/off the Tip of the Day window in the samples"));
     }
 
+    void hyperlinkOpensTheExtraSamplesPage_data() {
+        QTest::addColumn<bool>("hasBrowser");
+        QTest::newRow("browser") << true;
+        QTest::newRow("no browser") << false;
+    }
     void hyperlinkOpensTheExtraSamplesPage() {
+        QFETCH(bool, hasBrowser);
+        platform::ScriptedMessageBox boxes;
+        platform::ScopedMessageBox boxScope(boxes);
+        browser.setHasBrowser(hasBrowser);
         open();
         HyperlinkLabel* link = launcher->hprlnkExtraSamples;
         QCOMPARE(link->Caption(), QStringLiteral("Find More Samples Online"));
@@ -458,9 +468,21 @@ private Q_SLOTS:
         QVERIFY(address.endsWith(QStringLiteral("/activex-grid/extra-samples.aspx")));
         QCOMPARE(link->Label1->toolTip(), address);
         const qsizetype before = browser.addresses().size();
+        if (!hasBrowser)
+            boxes.answer(vbOK);
         QTest::mouseClick(link->Label1, Qt::LeftButton);
+        browser.setHasBrowser(true);
         QCOMPARE(browser.addresses().size(), before + 1);
         QCOMPARE(browser.addresses().last(), address);
+        // Without a browser the user is told, and given the address to open elsewhere.
+        QCOMPARE(boxes.shown().size(), hasBrowser ? 0 : 1);
+        if (!hasBrowser) {
+            const platform::MessageBoxRequest& box = boxes.shown().front().request;
+            QVERIFY(box.text.contains("No web browser"));
+            QVERIFY(box.text.endsWith(address));
+            QCOMPARE(box.icon(), int(vbExclamation));
+        }
+        QVERIFY2(boxes.unexpected().isEmpty(), qPrintable(boxes.unexpected().join("; ")));
     }
 
     // Closing the launcher closes the other windows; one that refuses stays, and the run

@@ -1,5 +1,7 @@
+#include "platform/DesktopStyle.h"
 #include "platform/MessageBox.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QtTest>
 
@@ -118,6 +120,58 @@ private Q_SLOTS:
         const int answer = platform::messageBox().msgBox(
             {"Save?", "t", vbYesNoCancel | vbQuestion | vbDefaultButton2});
         QCOMPARE(answer, int(vbNo));
+    }
+
+    // Under the program's style a box shows the icon of the kind its caller asked for, drawn
+    // crisp at every scale, and its buttons carry no icons.
+    void productionBoxLook_data() {
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<int>("icon");
+        QTest::newRow("question") << int(vbYesNo | vbQuestion) << int(QMessageBox::Question);
+        QTest::newRow("information")
+            << int(vbOKOnly | vbInformation) << int(QMessageBox::Information);
+        QTest::newRow("warning") << int(vbOKCancel | vbExclamation) << int(QMessageBox::Warning);
+        QTest::newRow("error") << int(vbYesNoCancel | vbCritical) << int(QMessageBox::Critical);
+        QTest::newRow("none") << int(vbRetryCancel) << int(QMessageBox::NoIcon);
+    }
+    void productionBoxLook() {
+        QFETCH(int, flags);
+        QFETCH(int, icon);
+        QApplication::setStyle(new DesktopStyle);
+        int shownIcon = -1;
+        QStringList buttonsWithIcons;
+        bool selectable = false;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            shownIcon = box->icon();
+            for (QAbstractButton* button : box->buttons())
+                if (button->isVisible() && !button->icon().isNull())
+                    buttonsWithIcons << button->text();
+            selectable = box->textInteractionFlags() & Qt::TextSelectableByMouse;
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        platform::messageBox().msgBox({"text", "t", flags});
+        QCOMPARE(shownIcon, icon);
+        QVERIFY2(buttonsWithIcons.isEmpty(), qPrintable(buttonsWithIcons.join(", ")));
+        QVERIFY(selectable); // the text can be copied, for instance an address
+    }
+
+    void messageIconsAreScalable() {
+        DesktopStyle style;
+        // Desktops whose theme asks for button icons (xcb with most themes) still get none.
+        QCOMPARE(style.styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons), 0);
+        for (auto kind : {QStyle::SP_MessageBoxQuestion, QStyle::SP_MessageBoxInformation,
+                          QStyle::SP_MessageBoxWarning, QStyle::SP_MessageBoxCritical}) {
+            const QIcon icon = style.standardIcon(kind);
+            for (qreal scale : {1.0, 2.0}) {
+                const QPixmap pixmap = icon.pixmap(QSize(32, 32), scale);
+                QCOMPARE(pixmap.size(), QSize(32, 32) * scale);
+                // Drawn, not an empty square: the middle of the icon is opaque.
+                QVERIFY(pixmap.toImage().pixelColor(pixmap.rect().center()).alpha() > 200);
+            }
+        }
     }
 
     void productionInputBox_data() {

@@ -1,6 +1,9 @@
 #include "platform/Settings.h"
 
+#include "support/TestFiles.h"
+
 #include <QDir>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -11,7 +14,7 @@ private Q_SLOTS:
     void init() {
         m_dir.emplace();
         QVERIFY(m_dir->isValid());
-        m_store.emplace(m_dir->path());
+        m_store.emplace(m_dir->filePath("TessixDemonstrator.ini"));
     }
 
     void defaultWhenAbsent() {
@@ -38,20 +41,32 @@ private Q_SLOTS:
         QFETCH(QString, value);
         m_store->save(Customers, "Layout", "Columns", value);
         // A fresh store reads the file again rather than a cache.
-        platform::IniSettingsStore reread(m_dir->path());
+        platform::IniSettingsStore reread(m_store->file());
         const QString read = reread.get(Customers, "Layout", "Columns", "DEF");
         QCOMPARE(read, value);
     }
 
-    void filesStayInTheBaseFolder() {
+    // One file for the program, a group per application; names that hold separators or
+    // escape characters stay apart and cannot reach into another application's group.
+    void oneFileWithAGroupPerApplication() {
         m_store->save(Launcher, "Main", "ShowTips", "0");
+        m_store->save(Customers, "Layout", "Sort", "s");
         m_store->save("../escape/../x:y*", "s", "k", "v");
-        const QStringList files = QDir(m_dir->path()).entryList(QDir::Files);
-        QCOMPARE(files.size(), 2);
-        QVERIFY(files.contains(QString(Launcher) + ".ini"));
+        m_store->save("a", "b/c", "d", "slash in section");
+        m_store->save("a/b", "c", "d", "slash in app");
+        m_store->save("a\\b", "c", "d", "backslash in app");
+        m_store->save("a%2Fb", "c", "d", "escape in app");
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{"TessixDemonstrator.ini"});
         QCOMPARE(m_store->get("../escape/../x:y*", "s", "k", ""), QString("v"));
-        QCOMPARE(QFileInfo(m_store->fileFor(Launcher)).absolutePath(),
-                 QDir(m_dir->path()).absolutePath());
+        QCOMPARE(m_store->get("a", "b/c", "d", ""), QString("slash in section"));
+        QCOMPARE(m_store->get("a/b", "c", "d", ""), QString("slash in app"));
+        QCOMPARE(m_store->get("a\\b", "c", "d", ""), QString("backslash in app"));
+        QCOMPARE(m_store->get("a%2Fb", "c", "d", ""), QString("escape in app"));
+        QCOMPARE(m_store->get("a", "b", "c/d", "DEF"), QString("DEF"));
+
+        const QString text = QString::fromUtf8(readFileBytes(m_store->file()));
+        QVERIFY2(text.contains("[Tessix_Demonstrator_Customers]\nLayout\\Sort=s"),
+                 qPrintable(text));
     }
 
     void applicationsAndSectionsAreSeparate() {
@@ -75,8 +90,10 @@ private Q_SLOTS:
         QCOMPARE(m_store->get(Games, "Keep", "Sort", "DEF"), QString("k"));
     }
 
-    void defaultBaseFolderIsUnderConfiguration() {
-        QVERIFY(platform::IniSettingsStore::defaultBaseFolder().endsWith("/TessixDemonstrator"));
+    void defaultFileIsUnderConfiguration() {
+        QCOMPARE(platform::IniSettingsStore::defaultFile(),
+                 QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                     "/TessixDemonstrator.ini");
     }
 
     // The free functions go to the installed store, and back to the previous one after.
