@@ -11,6 +11,7 @@
 #include "support/TestFiles.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
@@ -159,6 +160,21 @@ private Q_SLOTS:
         QVERIFY(window->mnuColsAll->isChecked() && window->mnuViewTxt10->isChecked());
         QVERIFY(window->mnuOptFocusRect->isChecked() && window->mnuOptBackgrPic->isChecked());
         QVERIFY(window->mnuKeyPrsEdit->isChecked() && !window->mnuOptRow->isChecked());
+        // Each either/or choice is one exclusive group (radio marks); on/off items stand alone.
+        const QList<QList<QAction*>> choices = {
+            {window->mnuGrpTypes, window->mnuGrpCountries, window->mnuGrpNo},
+            {window->mnuFiltDebt, window->mnuFiltFin, window->mnuFiltAll},
+            {window->mnuColsShort, window->mnuColsAll},
+            {window->mnuViewTxt8, window->mnuViewTxt10},
+            {window->mnuKeyPrsEdit, window->mnuKeyPrsSrch}};
+        for (const QList<QAction*>& choice : choices) {
+            QActionGroup* group = choice.front()->actionGroup();
+            QVERIFY(group && group->isExclusive());
+            QCOMPARE(group->actions(), choice);
+        }
+        for (QAction* onOff : {window->mnuViewTotals, window->mnuOptRow, window->mnuOptFocusRect,
+                               window->mnuOptBackgrPic})
+            QVERIFY(!onOff->actionGroup());
         QCOMPARE(grid().KeyPressBehaviour(), int(TypingModeReplace));
         QCOMPARE(window->GroupFont().Name(), QString("Arial"));
         QCOMPARE(window->GroupFont().Size(), 9.0);

@@ -5,6 +5,7 @@
 #include "components/grid/GridEditor.h"
 #include "components/grid/TessixGrid.h"
 #include "components/iconlist/IconList.h"
+#include "controls/ChoiceGroup.h"
 #include "platform/Colors.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
@@ -22,7 +23,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include <functional>
 #include <initializer_list>
 
 namespace {
@@ -45,20 +45,6 @@ constexpr int MaxReportedProblems = 10;
 
 FontObject makeFont(const QString& name, double size, bool bold) {
     return FontObject(FontData{name, size, bold, false});
-}
-
-// Checks the chosen item of a set of menu items and unchecks the others.
-void checkOnly(QAction* chosen, std::initializer_list<QAction*> items) {
-    for (QAction* item : items)
-        item->setChecked(item == chosen);
-}
-
-// Selects an option button; selecting the one already selected runs its work again.
-void selectOption(QRadioButton* option, const std::function<void()>& work) {
-    if (option->isChecked())
-        work();
-    else
-        option->setChecked(true);
 }
 
 std::optional<Currency> amountOf(const Variant& value) {
@@ -186,23 +172,11 @@ void frmMyCustomers::BuildToolbar() {
     layout->addWidget(chkTotals);
     layout->addStretch(1);
 
-    // The state at load; set before the handlers are connected, as a design would.
+    // The state at load; set before the menus connect the handlers, as a design would.
     optGrpNo->setChecked(true);
     optFiltAll->setChecked(true);
     chkTotals->setChecked(true);
 
-    const auto onSelect = [this](QRadioButton* option, auto work) {
-        connect(option, &QRadioButton::toggled, this, [work](bool on) {
-            if (on)
-                work();
-        });
-    };
-    onSelect(optGrpNo, [this] { ApplyGroupingChoice(Grouping::None); });
-    onSelect(optGrpTypes, [this] { ApplyGroupingChoice(Grouping::Types); });
-    onSelect(optGrpCountries, [this] { ApplyGroupingChoice(Grouping::Countries); });
-    onSelect(optFiltAll, [this] { ApplyFilter(Filter::All); });
-    onSelect(optFiltDebt, [this] { ApplyFilter(Filter::Debtors); });
-    onSelect(optFiltFin, [this] { ApplyFilter(Filter::Finland); });
     connect(chkTotals, &QCheckBox::stateChanged, this, &frmMyCustomers::chkTotals_Click);
 }
 
@@ -225,51 +199,44 @@ void frmMyCustomers::BuildMenus() {
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     QMenu* grouping = view->addMenu(QStringLiteral("Grouping"));
-    const auto groupingItem = [&](const QString& text, QRadioButton* option, Grouping choice,
-                                  bool checked) {
-        return item(
-            grouping, text,
-            [this, option, choice] {
-                selectOption(option, [this, choice] { ApplyGroupingChoice(choice); });
-            },
-            true, checked);
+    auto* groupingChoice = new ChoiceGroup(this);
+    const auto groupingItem = [&](const QString& text, QRadioButton* option, Grouping choice) {
+        return groupingChoice->addChoice(grouping, text, option,
+                                         [this, choice] { ApplyGroupingChoice(choice); });
     };
-    mnuGrpTypes = groupingItem(QStringLiteral("By Types"), optGrpTypes, Grouping::Types, false);
+    mnuGrpTypes = groupingItem(QStringLiteral("By Types"), optGrpTypes, Grouping::Types);
     mnuGrpCountries =
-        groupingItem(QStringLiteral("By Countries"), optGrpCountries, Grouping::Countries, false);
+        groupingItem(QStringLiteral("By Countries"), optGrpCountries, Grouping::Countries);
     grouping->addSeparator();
-    mnuGrpNo = groupingItem(QStringLiteral("No Groups"), optGrpNo, Grouping::None, true);
+    mnuGrpNo = groupingItem(QStringLiteral("No Groups"), optGrpNo, Grouping::None);
     view->addSeparator();
 
     QMenu* filter = view->addMenu(QStringLiteral("Filter"));
-    const auto filterItem = [&](const QString& text, QRadioButton* option, Filter choice,
-                                bool checked) {
-        return item(
-            filter, text,
-            [this, option, choice] {
-                selectOption(option, [this, choice] { ApplyFilter(choice); });
-            },
-            true, checked);
+    auto* filterChoice = new ChoiceGroup(this);
+    const auto filterItem = [&](const QString& text, QRadioButton* option, Filter choice) {
+        return filterChoice->addChoice(filter, text, option,
+                                       [this, choice] { ApplyFilter(choice); });
     };
-    mnuFiltDebt = filterItem(QStringLiteral("My Debtors"), optFiltDebt, Filter::Debtors, false);
-    mnuFiltFin =
-        filterItem(QStringLiteral("Only Finland Customers"), optFiltFin, Filter::Finland, false);
+    mnuFiltDebt = filterItem(QStringLiteral("My Debtors"), optFiltDebt, Filter::Debtors);
+    mnuFiltFin = filterItem(QStringLiteral("Only Finland Customers"), optFiltFin, Filter::Finland);
     filter->addSeparator();
-    mnuFiltAll = filterItem(QStringLiteral("All Rows"), optFiltAll, Filter::All, true);
+    mnuFiltAll = filterItem(QStringLiteral("All Rows"), optFiltAll, Filter::All);
     view->addSeparator();
 
     QMenu* columns = view->addMenu(QStringLiteral("Columns"));
-    mnuColsShort = item(
-        columns, QStringLiteral("Short Mode"), [this] { ShowColumns(false); }, true);
-    mnuColsAll = item(
-        columns, QStringLiteral("All Columns"), [this] { ShowColumns(true); }, true, true);
+    auto* columnsChoice = new ChoiceGroup(this);
+    mnuColsShort = columnsChoice->addChoice(columns, QStringLiteral("Short Mode"),
+                                            [this] { ShowColumns(false); });
+    mnuColsAll = columnsChoice->addChoice(
+        columns, QStringLiteral("All Columns"), [this] { ShowColumns(true); }, true);
     view->addSeparator();
 
     QMenu* textSize = view->addMenu(QStringLiteral("Text Size"));
-    mnuViewTxt8 = item(
-        textSize, QStringLiteral("8 pt"), [this] { SetTextSize(8); }, true);
-    mnuViewTxt10 = item(
-        textSize, QStringLiteral("10 pt"), [this] { SetTextSize(10); }, true, true);
+    auto* textSizeChoice = new ChoiceGroup(this);
+    mnuViewTxt8 =
+        textSizeChoice->addChoice(textSize, QStringLiteral("8 pt"), [this] { SetTextSize(8); });
+    mnuViewTxt10 = textSizeChoice->addChoice(
+        textSize, QStringLiteral("10 pt"), [this] { SetTextSize(10); }, true);
     view->addSeparator();
     mnuViewTotals = item(
         view, QStringLiteral("Totals"), [this] { chkTotals->setChecked(!chkTotals->isChecked()); },
@@ -301,10 +268,11 @@ void frmMyCustomers::BuildMenus() {
         true, true);
     options->addSeparator();
     QMenu* keyPress = options->addMenu(QStringLiteral("On Key Press"));
-    mnuKeyPrsEdit = item(
-        keyPress, QStringLiteral("Edit Cell"), [this] { SetKeyPressMode(false); }, true, true);
-    mnuKeyPrsSrch = item(
-        keyPress, QStringLiteral("Customer Search"), [this] { SetKeyPressMode(true); }, true);
+    auto* keyPressChoice = new ChoiceGroup(this);
+    mnuKeyPrsEdit = keyPressChoice->addChoice(
+        keyPress, QStringLiteral("Edit Cell"), [this] { SetKeyPressMode(false); }, true);
+    mnuKeyPrsSrch = keyPressChoice->addChoice(keyPress, QStringLiteral("Customer Search"),
+                                              [this] { SetKeyPressMode(true); });
 }
 
 void frmMyCustomers::Form_Load() {
@@ -684,10 +652,6 @@ void frmMyCustomers::AddTotalRows() {
 }
 
 void frmMyCustomers::ApplyFilter(Filter filter) {
-    checkOnly(filter == Filter::All       ? mnuFiltAll
-              : filter == Filter::Debtors ? mnuFiltDebt
-                                          : mnuFiltFin,
-              {mnuFiltAll, mnuFiltDebt, mnuFiltFin});
     grdCust->BeginUpdate();
     RemoveGroupRows();
     for (int row = 1; row <= grdCust->RowCount(); ++row) {
@@ -704,10 +668,6 @@ void frmMyCustomers::ApplyFilter(Filter filter) {
 }
 
 void frmMyCustomers::ApplyGroupingChoice(Grouping grouping) {
-    checkOnly(grouping == Grouping::None    ? mnuGrpNo
-              : grouping == Grouping::Types ? mnuGrpTypes
-                                            : mnuGrpCountries,
-              {mnuGrpNo, mnuGrpTypes, mnuGrpCountries});
     grdCust->BeginUpdate();
     RemoveGroupRows();
     if (grouping == Grouping::Countries)
@@ -738,7 +698,6 @@ void frmMyCustomers::ShowColumns(bool all) {
         grdCust->SetColVisible(col, all || !detail);
     }
     grdCust->EndUpdate();
-    checkOnly(all ? mnuColsAll : mnuColsShort, {mnuColsAll, mnuColsShort});
 }
 
 void frmMyCustomers::SetTextSize(int points) {
@@ -750,11 +709,9 @@ void frmMyCustomers::SetTextSize(int points) {
             if (grdCust->RowIsGroup(row))
                 grdCust->SetCellFont(row, rowText, m_groupFont);
     }
-    checkOnly(points == 8 ? mnuViewTxt8 : mnuViewTxt10, {mnuViewTxt8, mnuViewTxt10});
 }
 
 void frmMyCustomers::SetKeyPressMode(bool search) {
-    checkOnly(search ? mnuKeyPrsSrch : mnuKeyPrsEdit, {mnuKeyPrsEdit, mnuKeyPrsSrch});
     if (search) {
         grdCust->SetKeyPressBehaviour(TypingModeSearchCol);
         grdCust->SetKeyPressSearchCol(grdCust->ColIndex(NameCol));
