@@ -1,6 +1,7 @@
 #include "components/grid/TessixGrid.h"
 #include "components/iconlist/IconList.h"
 
+#include <QPainter>
 #include <QtTest>
 
 namespace {
@@ -33,6 +34,7 @@ private Q_SLOTS:
     void autoHeightRowsWorksInsideBeginUpdate();
     void autoWidthColWithAndWithoutHeader();
     void autoWidthColCountsIconsChecksAndCustomCells();
+    void autoWidthColLeavesThePaintedPadding();
     void stretchColFillsTheRemainingWidth();
     void headerAutoHeightFitsMultiLineText();
 };
@@ -172,6 +174,74 @@ void TestGridSizing::autoWidthColCountsIconsChecksAndCustomCells() {
                      [](CustomDrawCellSizeArgs& a) { a.width = a.row == 1 ? 205 : 0; });
     f.grid.AutoWidthCols();
     QVERIFY(f.grid.ColWidth("b") >= 205);
+}
+
+namespace {
+
+// The first and last pixel columns of rect that hold dark (text) pixels; -1, -1 for none.
+std::pair<int, int> inkColumns(const QImage& image, const QRect& rect) {
+    int first = -1, last = -1;
+    for (int x = rect.left(); x <= rect.right(); ++x)
+        for (int y = rect.top(); y <= rect.bottom(); ++y)
+            if (qGray(image.pixel(x, y)) < 128) {
+                if (first < 0)
+                    first = x;
+                last = x;
+                break;
+            }
+    return {first, last};
+}
+
+} // namespace
+
+// Renders widget at a device pixel ratio, as a screen of that scale shows it.
+QImage renderAt(QWidget& widget, qreal dpr) {
+    QImage image(widget.size() * dpr, QImage::Format_RGB32);
+    image.setDevicePixelRatio(dpr);
+    image.fill(Qt::white);
+    widget.render(&image);
+    return image;
+}
+
+// A fitted column shows its text whole, with the cell's indents on both sides, whatever the
+// fractions of the font's advances and the screen's scale.
+void TestGridSizing::autoWidthColLeavesThePaintedPadding() {
+    for (const char* family : {"DejaVu Sans", "Liberation Sans", "Liberation Serif"})
+        for (int size = 7; size <= 14; ++size)
+            for (const char* text : {"NORDW", "WAVE Ty", "fij"}) {
+                Fixture f;
+                f.grid.Header().SetVisible(false);
+                f.grid.SetGridLines(GridLinesVertical);
+                const FontData font{QString::fromLatin1(family), double(size), false, false};
+                f.grid.SetFont(FontObject(font));
+                f.grid.SetCellValue(2, "a", QString::fromLatin1(text));
+                f.grid.AutoWidthCol("a");
+                const QRect cell = f.grid.cellViewportRect(2, f.grid.ColIndex("a"));
+                for (qreal dpr : {1.0, 2.0}) {
+                    const QString what = QStringLiteral("%1 %2 pt \"%3\" at %4x")
+                                             .arg(QLatin1String(family))
+                                             .arg(size)
+                                             .arg(QLatin1String(text))
+                                             .arg(dpr);
+                    QImage free(QSize(200, 60) * dpr, QImage::Format_RGB32);
+                    free.setDevicePixelRatio(dpr);
+                    free.fill(Qt::white);
+                    {
+                        QPainter p(&free);
+                        p.setFont(font.toQFont());
+                        p.setPen(Qt::black);
+                        p.drawText(QPoint(20, 40), QString::fromLatin1(text));
+                    }
+                    const auto [freeFirst, freeLast] = inkColumns(free, free.rect());
+
+                    // The cell in device pixels, without its grid line at the right.
+                    const QRect device(cell.topLeft() * dpr, (cell.size() - QSize(1, 0)) * dpr);
+                    const auto [first, last] = inkColumns(renderAt(f.grid, dpr), device);
+                    QVERIFY2(first >= (cell.left() + 2) * dpr, qPrintable(what));
+                    QVERIFY2(last < (cell.right() - 2) * dpr, qPrintable(what));
+                    QVERIFY2(last - first == freeLast - freeFirst, qPrintable(what + " is cut"));
+                }
+            }
 }
 
 void TestGridSizing::stretchColFillsTheRemainingWidth() {

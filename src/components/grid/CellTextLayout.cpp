@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <unordered_map>
 
 namespace {
@@ -185,11 +186,15 @@ int CellTextLayout::measureHeight(const QString& text, const QFont& font, quint3
 }
 
 int CellTextLayout::naturalWidth() const {
-    const QFontMetrics fm(m_font);
-    int w = 0;
+    // Whole pixels that hold all of the drawn text: the advance rounded up, not to nearest
+    // (a line is drawn at its fractional advance on scaled screens), and the ink where a
+    // last glyph reaches past its advance.
+    const QFontMetricsF fm(m_font);
+    qreal w = 0;
     for (const QString& line : m_rawLines)
-        w = std::max(w, fm.horizontalAdvance(line));
-    return w;
+        if (!line.isEmpty())
+            w = std::max({w, fm.horizontalAdvance(line), fm.boundingRect(line).right()});
+    return int(std::ceil(w));
 }
 
 QStringList CellTextLayout::visibleLines(int height, bool& cut) const {
