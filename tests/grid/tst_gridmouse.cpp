@@ -57,6 +57,7 @@ private Q_SLOTS:
     void mouseDownRowsAndCols();
     void mouseDownDoDefault();
     void enterLeave();
+    void hotCellFollowsMovedRows();
     void headerHotTracking();
     void wheelScrollsByRows();
     void toolTips();
@@ -300,6 +301,39 @@ void TestGridMouse::enterLeave() {
     QCOMPARE(log, QStringList({"col enter 2", "enter 3,2", "col leave 2", "col enter 3",
                                "leave 3,2", "enter 3,3", "col leave 3", "col enter 0", "leave 3,3",
                                "col leave 0", "col enter 1", "col leave 1"}));
+}
+
+// Rows that move under a still pointer (hidden above it, scrolled) change the hot cell once
+// the change is done, with no mouse move; after the pointer left, nothing changes.
+void TestGridMouse::hotCellFollowsMovedRows() {
+    InputTestGrid t(40, 3);
+    QStringList log;
+    QObject::connect(&t.grid, &TessixGrid::CellMouseEnter,
+                     [&](int r, int c) { log << QString("enter %1,%2").arg(r).arg(c); });
+    QObject::connect(&t.grid, &TessixGrid::CellMouseLeave,
+                     [&](int r, int c) { log << QString("leave %1,%2").arg(r).arg(c); });
+    const QPoint at = t.cellPoint(3, 2);
+    QTest::mouseMove(t.viewport(), at);
+    QCOMPARE(log, QStringList({"enter 3,2"}));
+
+    log.clear();
+    t.grid.BeginUpdate();
+    t.grid.SetRowVisible(1, false);
+    t.grid.SetRowVisible(2, false);
+    t.grid.EndUpdate();
+    QCOMPARE(log, QStringList()); // not while the program's own code runs
+    QTRY_COMPARE(log, QStringList({"leave 3,2", "enter 5,2"}));
+
+    log.clear();
+    t.grid.verticalScrollBar()->setValue(t.grid.geometry().rowTop(10));
+    QTRY_COMPARE(log, QStringList({"leave 5,2", "enter 12,2"}));
+
+    log.clear();
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(t.viewport(), &leave);
+    t.grid.SetRowVisible(3, false);
+    QTest::qWait(20);
+    QCOMPARE(log, QStringList({"leave 12,2"}));
 }
 
 void TestGridMouse::headerHotTracking() {

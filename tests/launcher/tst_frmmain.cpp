@@ -261,6 +261,27 @@ private Q_SLOTS:
         QCOMPARE(whitePixels(viewport(), caption), 0);
     }
 
+    // A click that expands a group moves the rows under the still pointer: the hot look
+    // follows the row now under it without waiting for the next move.
+    void hotLookFollowsRowsMovedByAnExpand() {
+        open();
+        const int row = groupRow(QStringLiteral("Editing Databases"));
+        const QPoint at = groupPoint(row);
+        const QRect band = grid().cellViewportRect(row, grid().RowTextCol());
+        press(at);
+        release(at);
+        QCOMPARE(launcher->ExpandedGroupRow(), row);
+        const int under = grid().cellAtPoint(at).first;
+        QVERIFY(under != row); // the group moved up from under the pointer
+        QTRY_COMPARE(launcher->HotRow(), under);
+        QCOMPARE(launcher->ButtonState(), grid().RowIsGroup(under) ? 1 : 0);
+        // The group's caption, now higher up, is not lit.
+        const QRect moved = grid().cellViewportRect(row, grid().RowTextCol());
+        QVERIFY(moved.top() < band.top());
+        const QRect caption(moved.left() + 25, moved.top() + 4, 150, moved.height() - 8);
+        QCOMPARE(whitePixels(viewport(), caption), 0);
+    }
+
     void hoveringALaunchButtonLightsIt() {
         open();
         const int row = entryRow(TestedClass);

@@ -9,6 +9,7 @@
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QTimer>
 #include <QWheelEvent>
 #include <algorithm>
 
@@ -492,20 +493,38 @@ bool GridInput::wheel(QWheelEvent* e) {
 }
 
 void GridInput::trackPointer(const QPoint& pos, int buttons, int shift) {
+    m_pointer = pos;
     const bool inHeader = pos.y() < m_grid.rowsTop();
-    const auto [row, col] = hitAt(pos);
-    GridHeader& header = m_grid.Header();
     const bool idle = m_gesture == Gesture::None;
-    header.setHotCol(inHeader && idle && header.HotTracking() ? col : 0);
     if (m_gesture == Gesture::Resize || (inHeader && idle && dividerAt(pos)))
         m_grid.viewport()->setCursor(Qt::SplitHCursor);
     else
         m_grid.viewport()->unsetCursor();
 
-    setHotColumn(m_grid.headerColAt(pos));
-    setHotCell(inHeader ? 0 : row, inHeader ? 0 : col);
+    updateHotSpots(pos);
+    const auto [row, col] = hitAt(pos);
     CellMouseArgs args{buttons, shift, pos.x(), pos.y(), inHeader ? 0 : row, col};
     Q_EMIT m_grid.CellMouseMove(args);
+}
+
+void GridInput::updateHotSpots(const QPoint& pos) {
+    const bool inHeader = pos.y() < m_grid.rowsTop();
+    const auto [row, col] = hitAt(pos);
+    GridHeader& header = m_grid.Header();
+    header.setHotCol(inHeader && m_gesture == Gesture::None && header.HotTracking() ? col : 0);
+    setHotColumn(m_grid.headerColAt(pos));
+    setHotCell(inHeader ? 0 : row, inHeader ? 0 : col);
+}
+
+void GridInput::layoutChanged() {
+    if (!m_pointer || m_hotRefreshQueued)
+        return;
+    m_hotRefreshQueued = true;
+    QTimer::singleShot(0, this, [this] {
+        m_hotRefreshQueued = false;
+        if (m_pointer)
+            updateHotSpots(*m_pointer);
+    });
 }
 
 void GridInput::setHotCell(int row, int col) {
@@ -532,6 +551,7 @@ void GridInput::setHotColumn(int col) {
 }
 
 void GridInput::pointerLeft() {
+    m_pointer.reset();
     m_toolTips.hideTip();
     m_grid.Header().setHotCol(0);
     setHotCell(0, 0);

@@ -52,6 +52,11 @@ public:
     bool keyPress(QKeyEvent* e) override;
     void pointerLeft() override;
 
+    // Rows or columns moved under a still pointer (a layout change, a scroll): the hot cell
+    // follows what is under the pointer now, at the next turn of the event loop, so that
+    // handlers that changed the layout finish before the enter and leave events run.
+    void layoutChanged();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -76,6 +81,7 @@ private:
     bool keyMove(QKeyEvent* e);
 
     void trackPointer(const QPoint& pos, int buttons, int shift);
+    void updateHotSpots(const QPoint& pos);
     void setHotCell(int row, int col);
     void setHotColumn(int col);
     int dividerAt(const QPoint& pos) const; // column whose right edge is under pos, or 0
@@ -102,6 +108,8 @@ private:
     bool m_resized = false;
 
     GridCellPos m_hotCell;
+    std::optional<QPoint> m_pointer; // where the last move left the pointer, while inside
+    bool m_hotRefreshQueued = false;
     int m_hotColumn = -1; // -1: the pointer is in no column area we reported
     int m_wheelRemainder = 0;
 };

@@ -149,15 +149,21 @@ void TessixGrid::requestRepaint(bool layout) {
         return;
     }
     if (layout)
-        updateScrollBars();
+        layoutChanged();
     viewport()->update();
+}
+
+void TessixGrid::layoutChanged() {
+    updateScrollBars();
+    if (m_gridInput)
+        m_gridInput->layoutChanged();
 }
 
 void TessixGrid::EndUpdate() {
     if (m_updateDepth == 0 || --m_updateDepth > 0)
         return;
     if (m_pendingLayout)
-        updateScrollBars();
+        layoutChanged();
     if (m_pendingRepaint || m_pendingLayout)
         viewport()->update();
     m_pendingRepaint = m_pendingLayout = false;
@@ -241,10 +247,12 @@ void TessixGrid::EnsureVisibleRow(int row) {
 void TessixGrid::resizeEvent(QResizeEvent* e) {
     QAbstractScrollArea::resizeEvent(e);
     applyStretch();
-    updateScrollBars();
+    layoutChanged();
 }
 
 void TessixGrid::scrollContentsBy(int, int) {
+    if (m_gridInput)
+        m_gridInput->layoutChanged();
     viewport()->update();
 }
 

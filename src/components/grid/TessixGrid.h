@@ -430,6 +430,8 @@ private:
     void onStoreChange(const GridChange& change);
     void lookChanged() { requestRepaint(); }
     void updateScrollBars();
+    // Scroll ranges and the hot cell under a still pointer follow a new layout.
+    void layoutChanged();
     void applyStretch();
     void paintBorder();
 
