@@ -36,6 +36,14 @@ QString order(InputTestGrid& t) {
     return rows.join(' ');
 }
 
+// Records the grid's cell enter and leave events as "enter r,c" and "leave r,c".
+void logCellEnterLeave(TessixGrid& grid, QStringList& log) {
+    QObject::connect(&grid, &TessixGrid::CellMouseEnter,
+                     [&log](int r, int c) { log << QString("enter %1,%2").arg(r).arg(c); });
+    QObject::connect(&grid, &TessixGrid::CellMouseLeave,
+                     [&log](int r, int c) { log << QString("leave %1,%2").arg(r).arg(c); });
+}
+
 void clickHeader(InputTestGrid& t, int col, Qt::KeyboardModifiers mods = {}) {
     QTest::mouseClick(t.viewport(), Qt::LeftButton, mods, t.headerPoint(col));
 }
@@ -283,10 +291,7 @@ void TestGridMouse::mouseDownDoDefault() {
 void TestGridMouse::enterLeave() {
     InputTestGrid t(4, 3);
     QStringList log;
-    QObject::connect(&t.grid, &TessixGrid::CellMouseEnter,
-                     [&](int r, int c) { log << QString("enter %1,%2").arg(r).arg(c); });
-    QObject::connect(&t.grid, &TessixGrid::CellMouseLeave,
-                     [&](int r, int c) { log << QString("leave %1,%2").arg(r).arg(c); });
+    logCellEnterLeave(t.grid, log);
     QObject::connect(&t.grid, &TessixGrid::ColMouseEnter,
                      [&](int c) { log << QString("col enter %1").arg(c); });
     QObject::connect(&t.grid, &TessixGrid::ColMouseLeave,
@@ -308,10 +313,7 @@ void TestGridMouse::enterLeave() {
 void TestGridMouse::hotCellFollowsMovedRows() {
     InputTestGrid t(40, 3);
     QStringList log;
-    QObject::connect(&t.grid, &TessixGrid::CellMouseEnter,
-                     [&](int r, int c) { log << QString("enter %1,%2").arg(r).arg(c); });
-    QObject::connect(&t.grid, &TessixGrid::CellMouseLeave,
-                     [&](int r, int c) { log << QString("leave %1,%2").arg(r).arg(c); });
+    logCellEnterLeave(t.grid, log);
     const QPoint at = t.cellPoint(3, 2);
     QTest::mouseMove(t.viewport(), at);
     QCOMPARE(log, QStringList({"enter 3,2"}));
