@@ -82,24 +82,29 @@ QString describe(const MessageBoxRequest& request) {
 
 } // namespace
 
-int QtMessageBoxService::msgBox(const MessageBoxRequest& request) {
+std::unique_ptr<QMessageBox> makeMessageBox(const MessageBoxRequest& request, QWidget* parent) {
     // Callers join lines with CR LF; the label breaks lines at LF only.
     QString text = request.text;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(messageIcon(request.icon()), request.title, text, QMessageBox::NoButton,
-                    dialogParent());
-    box.setTextFormat(Qt::PlainText);
+    auto box = std::make_unique<QMessageBox>(messageIcon(request.icon()), request.title, text,
+                                             QMessageBox::NoButton, parent);
+    box->setTextFormat(Qt::PlainText);
     // As on other desktops, the text can be copied (an address, a file name).
-    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
     const QList<int> answers = request.answers();
     for (int answer : answers)
-        box.addButton(standardButton(answer));
-    box.setDefaultButton(standardButton(answers.value(request.defaultButton(), answers.front())));
-    box.setEscapeButton(box.button(standardButton(request.escapeAnswer())));
-    box.exec();
-    const QAbstractButton* clicked = box.clickedButton();
-    for (int answer : answers)
-        if (clicked && clicked == box.button(standardButton(answer)))
+        box->addButton(standardButton(answer));
+    box->setDefaultButton(standardButton(answers.value(request.defaultButton(), answers.front())));
+    box->setEscapeButton(box->button(standardButton(request.escapeAnswer())));
+    return box;
+}
+
+int QtMessageBoxService::msgBox(const MessageBoxRequest& request) {
+    const std::unique_ptr<QMessageBox> box = makeMessageBox(request, dialogParent());
+    box->exec();
+    const QAbstractButton* clicked = box->clickedButton();
+    for (int answer : request.answers())
+        if (clicked && clicked == box->button(standardButton(answer)))
             return answer;
     return request.escapeAnswer();
 }

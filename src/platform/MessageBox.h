@@ -7,6 +7,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
+class QMessageBox;
+class QWidget;
+
 // The classic message box flags and answers.
 enum MsgBoxStyle : int {
     vbOKOnly = 0,
@@ -69,6 +74,9 @@ public:
     // Shows a modal input box; returns the text, or nothing with cancelled set.
     virtual QString inputBox(const InputBoxRequest& request, bool& cancelled) = 0;
 };
+
+// The box the program shows for a request: its icon, buttons, default and escape button.
+std::unique_ptr<QMessageBox> makeMessageBox(const MessageBoxRequest& request, QWidget* parent);
 
 // QMessageBox and QInputDialog over the active window.
 class QtMessageBoxService : public MessageBoxService {

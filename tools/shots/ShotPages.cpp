@@ -5,10 +5,13 @@
 #include "components/grid/TessixGrid.h"
 #include "launcher/frmMain.h"
 #include "launcher/frmTip.h"
+#include "platform/MessageBox.h"
 #include "platform/Settings.h"
 #include "samples/full/frmMyCustomers.h"
 
 #include <QFile>
+#include <QGridLayout>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QTemporaryDir>
 
@@ -76,6 +79,31 @@ frmMyCustomers* customersWindow() {
     return window;
 }
 
+// One box of each kind, as the program shows them, side by side.
+QWidget* messageBoxes() {
+    auto* page = new QWidget;
+    page->setWindowTitle(QStringLiteral("Message boxes"));
+    auto* layout = new QGridLayout(page);
+    const platform::MessageBoxRequest requests[] = {
+        {QStringLiteral("Do you want to save the changes?"), QStringLiteral("Question"),
+         vbYesNoCancel | vbQuestion},
+        {QStringLiteral("The list was saved."), QStringLiteral("Information"),
+         vbOKOnly | vbInformation},
+        {QStringLiteral("Some lines could not be read."), QStringLiteral("Warning"),
+         vbOKCancel | vbExclamation},
+        {QStringLiteral("The file could not be written."), QStringLiteral("Error"),
+         vbRetryCancel | vbCritical},
+    };
+    int i = 0;
+    for (const platform::MessageBoxRequest& request : requests) {
+        QMessageBox* box = platform::makeMessageBox(request, page).release();
+        box->setWindowFlags(Qt::Widget); // shown inside the page, not as a window
+        layout->addWidget(box, i / 2, i % 2);
+        ++i;
+    }
+    return page;
+}
+
 } // namespace
 
 std::vector<ShotPage> AllShotPages() {
@@ -85,6 +113,7 @@ std::vector<ShotPage> AllShotPages() {
          [] { return launcherWithGroup(QStringLiteral("Editing Databases")); }},
         {QStringLiteral("frmTip"), [] { return tipWindow(); }},
         {QStringLiteral("grid-gallery"), [] { return makeGridGallery(); }},
+        {QStringLiteral("message-boxes"), [] { return messageBoxes(); }},
         {QStringLiteral("frmMyCustomers"), [] { return static_cast<QWidget*>(customersWindow()); }},
         {QStringLiteral("frmMyCustomers-grouped"),
          [] {
