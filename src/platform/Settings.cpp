@@ -1,5 +1,7 @@
 #include "platform/Settings.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -31,6 +33,28 @@ IniSettingsStore::IniSettingsStore(const QString& file) : m_file(file) {}
 QString IniSettingsStore::defaultFile() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            QStringLiteral("/TessixDemonstrator.ini");
+}
+
+QString IniSettingsStore::earlierFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/TessixDemonstrator");
+}
+
+void IniSettingsStore::importEarlierFiles(const QString& folder) {
+    if (QFileInfo::exists(m_file))
+        return;
+    const QFileInfoList files =
+        QDir(folder).entryInfoList({QStringLiteral("*.ini")}, QDir::Files, QDir::Name);
+    for (const QFileInfo& file : files) {
+        // Those files were named after their application.
+        const QString app = file.completeBaseName();
+        const QSettings earlier(file.filePath(), QSettings::IniFormat);
+        for (const QString& path : earlier.allKeys()) {
+            const qsizetype slash = path.indexOf(u'/');
+            if (slash > 0)
+                save(app, path.left(slash), path.mid(slash + 1), earlier.value(path).toString());
+        }
+    }
 }
 
 QString IniSettingsStore::get(const QString& app, const QString& section, const QString& key,
@@ -74,7 +98,11 @@ bool MemorySettingsStore::contains(const QString& app, const QString& section,
 }
 
 SettingsStore& settingsStore() {
-    static IniSettingsStore production(IniSettingsStore::defaultFile());
+    static IniSettingsStore production = [] {
+        IniSettingsStore store(IniSettingsStore::defaultFile());
+        store.importEarlierFiles(IniSettingsStore::earlierFolder());
+        return store;
+    }();
     return current<SettingsStore>(production);
 }
 

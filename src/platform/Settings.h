@@ -26,6 +26,12 @@ public:
     explicit IniSettingsStore(const QString& file);
     // The user's configuration folder + "/TessixDemonstrator.ini".
     static QString defaultFile();
+    // Where earlier versions kept one file per application, <folder>/<app>.ini.
+    static QString earlierFolder();
+
+    // Takes over the settings of the earlier per-application files in folder, once: only
+    // while this store's file does not exist yet. The earlier files stay as they are.
+    void importEarlierFiles(const QString& folder);
 
     const QString& file() const { return m_file; }
 

@@ -3,6 +3,7 @@
 #include "support/TestFiles.h"
 
 #include <QDir>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -94,6 +95,34 @@ private Q_SLOTS:
         QCOMPARE(platform::IniSettingsStore::defaultFile(),
                  QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                      "/TessixDemonstrator.ini");
+    }
+
+    // Settings saved by earlier versions, one file per application, come along once.
+    void earlierFilesAreImportedOnce() {
+        QTemporaryDir earlier;
+        {
+            QSettings launcher(earlier.filePath(QString(Launcher) + ".ini"), QSettings::IniFormat);
+            launcher.setValue("Main/ShowTips", "0");
+            QSettings customers(earlier.filePath(QString(Customers) + ".ini"),
+                                QSettings::IniFormat);
+            customers.setValue("Layout/Columns", "1,120,0;2,80,1");
+            customers.setValue("Layout/Sort", "");
+        }
+        m_store->importEarlierFiles(earlier.path());
+        QCOMPARE(m_store->get(Launcher, "Main", "ShowTips", "1"), QString("0"));
+        QCOMPARE(m_store->get(Customers, "Layout", "Columns", ""), QString("1,120,0;2,80,1"));
+        QCOMPARE(m_store->get(Customers, "Layout", "Sort", "DEF"), QString());
+
+        // Once the program's file exists, what the user changed since is kept.
+        m_store->save(Launcher, "Main", "ShowTips", "1");
+        m_store->importEarlierFiles(earlier.path());
+        QCOMPARE(m_store->get(Launcher, "Main", "ShowTips", ""), QString("1"));
+        QVERIFY(QFileInfo::exists(earlier.filePath(QString(Launcher) + ".ini")));
+
+        // Nothing to import makes no file.
+        platform::IniSettingsStore fresh(m_dir->filePath("fresh.ini"));
+        fresh.importEarlierFiles(m_dir->filePath("missing"));
+        QVERIFY(!QFileInfo::exists(fresh.file()));
     }
 
     // The free functions go to the installed store, and back to the previous one after.
