@@ -126,6 +126,68 @@ private Q_SLOTS:
         QCOMPARE(contents.problems[0].line, 5);
     }
 
+    // A line that is not UTF-8 is read as Latin-1 alone and reported; the other lines keep
+    // their UTF-8 text (one bad byte once garbled the whole file).
+    void latin1OnlyWhereALineIsNotUtf8() {
+        const CustomerFileContents contents =
+            CustomerFile::parse("\"priv\",\"A\",\"J\xc3\xa4rvinen\",\"FIN\",0,1,2,\"\"\r\n"
+                                "\"priv\",\"B\",\"M\xfcller\",\"GER\",0,1,2,\"\"\r\n"
+                                "\"priv\",\"C\",\"\xc3\x85ngstr\xc3\xb6m\",\"SWE\",0,1,2,\"x\r\n"
+                                "G\xf6teborg\"\r\n");
+        QCOMPARE(contents.records.size(), size_t(3));
+        QCOMPARE(contents.records[0].name, QString::fromUtf8("J\xc3\xa4rvinen"));
+        QCOMPARE(contents.records[1].name, QString::fromUtf8("M\xc3\xbcller"));
+        QCOMPARE(contents.records[2].name, QString::fromUtf8("\xc3\x85ngstr\xc3\xb6m"));
+        QCOMPARE(contents.records[2].info, QString::fromUtf8("x\r\nG\xc3\xb6teborg"));
+        QCOMPARE(contents.latin1Lines, QList<int>({2, 4}));
+        QCOMPARE(contents.latin1LineCount, 2);
+        QVERIFY(!contents.incomplete()); // nothing was left out
+    }
+
+    // A huge file of bad lines keeps the messages of the first few only, and counts the rest.
+    void manyBadLinesAreCounted() {
+        QByteArray bytes;
+        for (int i = 0; i < 5000; ++i)
+            bytes += "bad\xff\r\n";
+        const CustomerFileContents contents = CustomerFile::parse(bytes);
+        QCOMPARE(contents.problemCount, 5000);
+        QCOMPARE(contents.problems.size(), CustomerFile::MaxKeptLines);
+        QCOMPARE(contents.problems.last().line, CustomerFile::MaxKeptLines);
+        QCOMPARE(contents.latin1LineCount, 5000);
+        QCOMPARE(contents.latin1Lines.size(), CustomerFile::MaxKeptLines);
+        QVERIFY(contents.incomplete());
+    }
+
+    // What cannot be a customer list is refused at once, with a reason, not read to the end.
+    void refusesWhatIsNoCustomerList_data() {
+        QTest::addColumn<QString>("target"); // what the file is a link to; empty: a big file
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("endless device") << "/dev/zero"
+                                        << "not a regular file";
+        QTest::newRow("folder") << "/"
+                                << "not a regular file";
+        QTest::newRow("too large") << ""
+                                   << "larger than 16 MB";
+    }
+    void refusesWhatIsNoCustomerList() {
+        QFETCH(QString, target);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("CustList.txt"));
+        if (target.isEmpty()) {
+            QFile big(path);
+            QVERIFY(big.open(QIODevice::WriteOnly));
+            QVERIFY(big.resize(CustomerFile::MaxFileBytes + 1)); // sparse: costs no disk
+        } else {
+            QVERIFY(QFile::link(target, path));
+        }
+        const CustomerFileContents contents = CustomerFile::read(path);
+        QVERIFY(contents.records.empty());
+        QVERIFY2(contents.openError.contains(reason), qPrintable(contents.openError));
+        QVERIFY(!contents.missing);
+        QVERIFY(contents.incomplete());
+    }
+
     void emptyFile() {
         const CustomerFileContents contents = CustomerFile::parse({});
         QVERIFY(contents.records.empty());
@@ -139,6 +201,8 @@ private Q_SLOTS:
             CustomerFile::read(dir.filePath(QStringLiteral("none.txt")));
         QVERIFY(contents.records.empty());
         QVERIFY(!contents.openError.isEmpty());
+        QVERIFY(contents.missing);
+        QVERIFY(!contents.incomplete()); // saving creates it: nothing to lose
     }
 
     void formatsRecord_data() {

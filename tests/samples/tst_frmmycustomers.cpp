@@ -7,6 +7,7 @@
 #include "components/grid/TessixGrid.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
+#include "samples/full/CustomerFile.h"
 #include "samples/full/frmMyCustomers.h"
 #include "support/TestFiles.h"
 
@@ -15,6 +16,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -241,6 +245,83 @@ private Q_SLOTS:
         QVERIFY2(box.text.contains("Line 2:") && box.text.contains("Line 3:"),
                  qPrintable(box.text));
         QCOMPARE(rows(), QStringList({"C1", "P2", "T:Grand Total Sales: $1,020, Debt: $205"}));
+    }
+
+    // A line read as Latin-1 is named in the load message; nothing was left out, so a save
+    // asks nothing more.
+    void latin1LinesAreReported() {
+        boxes->answer(vbOK);
+        open("\"comp\",\"C1\",\"Alpha Oy\",\"FIN\",1,1000,200,\"a\"\r\n"
+             "\"priv\",\"P1\",\"M\xfcller\",\"GER\",0,5,0,\"\"\r\n");
+        const platform::MessageBoxRequest box = lastBox();
+        QCOMPARE(box.icon(), int(vbExclamation));
+        QVERIFY2(box.text.contains("Line 2 ") && box.text.contains("Latin-1"),
+                 qPrintable(box.text));
+        QVERIFY2(!box.text.contains("backup"), qPrintable(box.text));
+        QCOMPARE(grid().CellValue(rowOf("P1"), "name").toString(),
+                 QString::fromUtf8("M\xc3\xbcller"));
+        editText(rowOf("C1"), "name", "Alpha Ab");
+        window->mnuFileSave->trigger();
+        QCOMPARE(boxes->shown().size(), 1);
+        QVERIFY(readFileBytes(filePath()).contains("\"M\xc3\xbcller\""));
+    }
+
+    // A save after a load that left lines out asks first and keeps the file as it was
+    // beside it; cancelled, nothing is written.
+    void saveAfterAPartialLoadKeepsTheFile_data() {
+        QTest::addColumn<int>("answer");
+        QTest::newRow("save") << int(vbOK);
+        QTest::newRow("cancel") << int(vbCancel);
+    }
+    void saveAfterAPartialLoadKeepsTheFile() {
+        QFETCH(int, answer);
+        const QByteArray damaged = "\"comp\",\"C1\",\"Alpha Oy\",\"FIN\",1,1000,200,\"a\"\r\n"
+                                   "\"priv\",\"BAD\",\"Broken\"\r\n";
+        boxes->answer(vbOK);
+        open(damaged);
+        QVERIFY2(lastBox().text.contains("backup"), qPrintable(lastBox().text));
+        editText(rowOf("C1"), "name", "Alpha Ab");
+        boxes->answer(answer);
+        window->mnuFileSave->trigger();
+        const platform::MessageBoxRequest question = lastBox();
+        QVERIFY2(question.text.contains("1 line(s) could not be read"), qPrintable(question.text));
+        QCOMPARE(question.buttons(), int(vbOKCancel));
+        const QStringList backups = QDir(dir->path()).entryList({"CustList.txt.*.bak"});
+        if (answer == vbCancel) {
+            QCOMPARE(readFileBytes(filePath()), damaged);
+            QVERIFY(backups.isEmpty());
+            QVERIFY(window->mnuFileSave->isEnabled());
+            return;
+        }
+        QCOMPARE(backups.size(), 1);
+        QVERIFY2(question.text.contains(backups[0]), qPrintable(question.text));
+        QCOMPARE(readFileBytes(dir->filePath(backups[0])), damaged);
+        QCOMPARE(readFileBytes(filePath()),
+                 QByteArray("\"comp\",\"C1\",\"Alpha Ab\",\"FIN\",1,1000,200,\"a\"\r\n"));
+        // The file is whole now: the next save asks nothing.
+        editText(rowOf("C1"), "name", "Alpha Oy");
+        window->mnuFileSave->trigger();
+        QCOMPARE(boxes->shown().size(), 2);
+    }
+
+    // A file that could not be read at all (here: far too large) is not overwritten unasked.
+    void saveAfterAFailedLoadKeepsTheFile() {
+        {
+            QFile big(filePath());
+            QVERIFY(big.open(QIODevice::WriteOnly));
+            QVERIFY(big.resize(CustomerFile::MaxFileBytes + 1));
+        }
+        boxes->answer(vbOK);
+        window = std::make_unique<frmMyCustomers>();
+        QCOMPARE(lastBox().icon(), int(vbCritical));
+        QVERIFY2(lastBox().text.contains("larger than"), qPrintable(lastBox().text));
+        QVERIFY2(lastBox().text.contains("backup"), qPrintable(lastBox().text));
+        boxes->answer(vbOK);
+        window->mnuFileSave->setEnabled(true); // as a first change would
+        window->mnuFileSave->trigger();
+        const QStringList backups = QDir(dir->path()).entryList({"CustList.txt.*.bak"});
+        QCOMPARE(backups.size(), 1);
+        QCOMPARE(QFileInfo(dir->filePath(backups[0])).size(), CustomerFile::MaxFileBytes + 1);
     }
 
     // ----- Save -----

@@ -1,6 +1,7 @@
 #include "samples/full/CustomerFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -27,10 +28,28 @@ QString quoted(const QString& text) {
     return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
 }
 
-QString decode(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8(bytes);
-    return utf8.hasError() ? QString::fromLatin1(bytes) : text;
+// The text of the bytes, line by line: UTF-8, or Latin-1 for a line that is not valid UTF-8
+// (a line feed never occurs inside a UTF-8 sequence, so lines decode apart).
+QString decode(const QByteArray& bytes, CustomerFileContents& contents) {
+    QString text;
+    text.reserve(bytes.size());
+    int line = 1;
+    for (qsizetype start = 0; start < bytes.size(); ++line) {
+        qsizetype end = bytes.indexOf('\n', start);
+        end = end < 0 ? bytes.size() : end + 1;
+        const QByteArrayView bytesOfLine(bytes.constData() + start, end - start);
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        const QString decoded = utf8(bytesOfLine);
+        if (utf8.hasError()) {
+            text += QString::fromLatin1(bytesOfLine);
+            if (contents.latin1LineCount++ < CustomerFile::MaxKeptLines)
+                contents.latin1Lines.append(line);
+        } else {
+            text += decoded;
+        }
+        start = end;
+    }
+    return text;
 }
 
 // Reads the records of a text one by one; a record ends at a line end outside quotes.
@@ -169,13 +188,18 @@ CustomerRecord toRecord(const QStringList& fields, QString& reason) {
     return record;
 }
 
+QString tooLarge() {
+    return QStringLiteral("it is larger than %1 MB, too large for a customer list")
+        .arg(CustomerFile::MaxFileBytes / (1024 * 1024));
+}
+
 } // namespace
 
 namespace CustomerFile {
 
 CustomerFileContents parse(const QByteArray& bytes) {
     CustomerFileContents contents;
-    const QString text = decode(bytes);
+    const QString text = decode(bytes, contents);
     RecordReader reader(text);
     while (!reader.atEnd()) {
         if (reader.skipBlankLine())
@@ -188,20 +212,36 @@ CustomerFileContents parse(const QByteArray& bytes) {
             record = toRecord(fields, reason);
         if (reason.isEmpty())
             contents.records.push_back(std::move(record));
-        else
+        else if (contents.problemCount++ < MaxKeptLines)
             contents.problems.append({line, reason});
     }
     return contents;
 }
 
 CustomerFileContents read(const QString& path) {
+    CustomerFileContents contents;
+    const QFileInfo info(path);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        CustomerFileContents contents;
+    if (!info.exists()) {
+        contents.missing = true;
+        contents.openError = QStringLiteral("the file does not exist");
+    } else if (!info.isFile()) {
+        contents.openError = QStringLiteral("it is not a regular file");
+    } else if (info.size() > MaxFileBytes) {
+        contents.openError = tooLarge();
+    } else if (!file.open(QIODevice::ReadOnly)) {
         contents.openError = file.errorString();
-        return contents;
+    } else {
+        // The size read may differ from the size seen (a file still growing).
+        const QByteArray bytes = file.read(MaxFileBytes + 1);
+        if (bytes.size() > MaxFileBytes)
+            contents.openError = tooLarge();
+        else if (file.error() != QFileDevice::NoError)
+            contents.openError = file.errorString();
+        else
+            return parse(bytes);
     }
-    return parse(file.readAll());
+    return contents;
 }
 
 QString formatRecord(const CustomerRecord& r) {

@@ -38,15 +38,33 @@ struct CustomerFileProblem {
 
 struct CustomerFileContents {
     std::vector<CustomerRecord> records; // the records that could be read, in file order
-    QList<CustomerFileProblem> problems; // lines skipped
-    QString openError;                   // set when the file could not be opened at all
+    // The first lines skipped (at most CustomerFile::MaxKeptLines), and how many there were.
+    QList<CustomerFileProblem> problems;
+    int problemCount = 0;
+    // The first lines that were not UTF-8 and were read as Latin-1, and how many there were.
+    QList<int> latin1Lines;
+    int latin1LineCount = 0;
+    QString openError;    // set when the file could not be read at all
+    bool missing = false; // the file does not exist (then openError says so too)
+
+    // Something in the file did not reach the records: saving them would drop it.
+    bool incomplete() const { return problemCount > 0 || (!openError.isEmpty() && !missing); }
 };
 
 namespace CustomerFile {
 
-// Reads records from the file's bytes (UTF-8; text that is not valid UTF-8 is read as
-// Latin-1, the encoding older files were written in). Bad lines are skipped and reported.
+// Lines kept for the report of a damaged file; the rest are only counted, so a huge file of
+// bad lines costs no memory for their messages.
+inline constexpr int MaxKeptLines = 10;
+// Larger files are refused: a customer list is far smaller, and a mistaken file (or a link
+// to a device that never ends) must not make the window hang or fill the memory.
+inline constexpr qint64 MaxFileBytes = 16 * 1024 * 1024;
+
+// Reads records from the file's bytes: UTF-8, and a line that is not valid UTF-8 as Latin-1,
+// the encoding older files were written in (only that line, and it is reported). Bad lines
+// are skipped and reported.
 CustomerFileContents parse(const QByteArray& bytes);
+// Reads a regular file of at most MaxFileBytes.
 CustomerFileContents read(const QString& path);
 
 // One record as a line, without its line end.

@@ -16,6 +16,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -40,8 +43,6 @@ const QString TotalRowTag = QStringLiteral("total row");
 const QString SumFormat = QStringLiteral("$#,##0");
 const QString CrLf = QStringLiteral("\r\n");
 constexpr int GroupRowHeight = 20;
-// Lines of a damaged file listed in the message; the rest are only counted.
-constexpr int MaxReportedProblems = 10;
 
 FontObject makeFont(const QString& name, double size, bool bold) {
     return FontObject(FontData{name, size, bold, false});
@@ -81,17 +82,51 @@ QString headerToolTip(const QString& key) {
     return {};
 }
 
-QString problemsText(const CustomerFileContents& contents) {
-    QStringList lines{QStringLiteral("Some lines of the customer list could not be read and "
-                                     "were left out:")};
-    for (int i = 0; i < contents.problems.size() && i < MaxReportedProblems; ++i)
-        lines << QStringLiteral("Line %1: %2.")
-                     .arg(contents.problems[i].line)
-                     .arg(contents.problems[i].reason);
-    if (contents.problems.size() > MaxReportedProblems)
-        lines << QStringLiteral("... and %1 more.")
-                     .arg(contents.problems.size() - MaxReportedProblems);
-    return lines.join(CrLf);
+// "3, 7, 12" and "... and N more" past the lines kept.
+QString lineList(const QList<int>& lines, int count) {
+    QStringList numbers;
+    for (int line : lines)
+        numbers << QString::number(line);
+    QString text = numbers.join(QStringLiteral(", "));
+    if (count > lines.size())
+        text += QStringLiteral(" and %1 more").arg(count - lines.size());
+    return text;
+}
+
+// What the load message says of a file that was not read as it is.
+QString loadReport(const CustomerFileContents& contents, const QString& path) {
+    QStringList paragraphs;
+    if (!contents.openError.isEmpty()) {
+        paragraphs << QStringLiteral("The customer list could not be read from") + CrLf + path +
+                          CrLf + QStringLiteral("(%1).").arg(contents.openError);
+    }
+    if (contents.problemCount > 0) {
+        QStringList lines{QStringLiteral("Some lines of the customer list could not be read and "
+                                         "were left out:")};
+        for (const CustomerFileProblem& problem : contents.problems)
+            lines << QStringLiteral("Line %1: %2.").arg(problem.line).arg(problem.reason);
+        if (contents.problemCount > contents.problems.size())
+            lines << QStringLiteral("... and %1 more.")
+                         .arg(contents.problemCount - contents.problems.size());
+        paragraphs << lines.join(CrLf);
+    }
+    if (contents.incomplete())
+        paragraphs << QStringLiteral("If you save the list, the file is replaced by the rows "
+                                     "shown. The file as it is now is then kept beside it as a "
+                                     "backup.");
+    if (contents.latin1LineCount > 0)
+        paragraphs << QStringLiteral("Line %1 of the file is not UTF-8 text and was read as "
+                                     "Latin-1, the encoding of older files. Check its accented "
+                                     "letters; saving writes it as UTF-8.")
+                          .arg(lineList(contents.latin1Lines, contents.latin1LineCount));
+    return paragraphs.join(CrLf + CrLf);
+}
+
+// What a save would drop from a file that was not read completely.
+QString lossText(const CustomerFileContents& contents) {
+    if (contents.problemCount > 0)
+        return QStringLiteral("%1 line(s) could not be read").arg(contents.problemCount);
+    return QStringLiteral("the file could not be read (%1)").arg(contents.openError);
 }
 
 } // namespace
@@ -407,13 +442,37 @@ void frmMyCustomers::LoadCustomers() {
     AddTotalRows();
     grdCust->EndUpdate();
 
-    // A missing or damaged file leaves the window open with what could be read.
-    if (!contents.openError.isEmpty())
-        MsgBox(QStringLiteral("The customer list could not be read from") + CrLf + path + CrLf +
-                   QStringLiteral("(%1).").arg(contents.openError),
+    // A missing or damaged file leaves the window open with what could be read; a save then
+    // keeps the damaged file as a backup first.
+    m_loadLoss = contents.incomplete() ? lossText(contents) : QString();
+    const QString report = loadReport(contents, path);
+    if (!report.isEmpty())
+        MsgBox(report, contents.openError.isEmpty() ? vbExclamation : vbCritical, windowTitle());
+}
+
+std::optional<QString> frmMyCustomers::SetIncompleteFileAside(const QString& path) {
+    if (m_loadLoss.isEmpty() || !QFileInfo::exists(path))
+        return QString();
+    const QString backup =
+        path + QDateTime::currentDateTime().toString(QStringLiteral(".yyyyMMdd-HHmmss")) +
+        QStringLiteral(".bak");
+    const QString question =
+        QStringLiteral("The customer list was not read completely: %1. Saving replaces the "
+                       "file with the rows shown, so that part will be gone from it.")
+            .arg(m_loadLoss) +
+        CrLf + CrLf + QStringLiteral("The file as it is now will be kept as") + CrLf + backup +
+        CrLf + CrLf + QStringLiteral("Save the list?");
+    if (MsgBox(question, vbOKCancel | vbExclamation, windowTitle()) != vbOK)
+        return std::nullopt;
+    // Moved, not copied: nothing of it is read again, whatever it is.
+    if (!QFile::rename(path, backup)) {
+        MsgBox(QStringLiteral("The file could not be kept as a backup, so the list was not "
+                              "saved:") +
+                   CrLf + backup,
                vbCritical, windowTitle());
-    else if (!contents.problems.isEmpty())
-        MsgBox(problemsText(contents), vbExclamation, windowTitle());
+        return std::nullopt;
+    }
+    return backup;
 }
 
 bool frmMyCustomers::SaveCustomers() {
@@ -430,14 +489,20 @@ bool frmMyCustomers::SaveCustomers() {
              grdCust->CellValue(row, InfoCol).toString()});
     }
     const QString path = CustomersFilePath();
+    const std::optional<QString> backup = SetIncompleteFileAside(path);
+    if (!backup)
+        return false;
     QString error;
     if (!CustomerFile::write(path, customers, &error)) {
+        if (!backup->isEmpty())
+            QFile::rename(*backup, path); // the file stays as it was
         MsgBox(QStringLiteral("The customer list could not be saved to") + CrLf + path + CrLf +
                    QStringLiteral("(%1).").arg(error),
                vbCritical, windowTitle());
         return false;
     }
     mnuFileSave->setEnabled(false);
+    m_loadLoss.clear(); // the file now holds all there is
     return true;
 }
 

@@ -7,6 +7,8 @@
 #include <QMainWindow>
 #include <QPixmap>
 
+#include <optional>
+
 class IconList;
 class QAction;
 class QCheckBox;
@@ -82,6 +84,10 @@ private:
     void Form_Load();
     void LoadCustomers();
     bool SaveCustomers();
+    // Before a save over a file that was not read completely: asks, and moves the file to a
+    // backup beside it. The backup's path ("" when none was needed), or nothing when the
+    // save must not go on.
+    std::optional<QString> SetIncompleteFileAside(const QString& path);
     void GenerateIdFromName();
 
     // Views (group rows and total rows are both grid group rows; total rows carry a tag).
@@ -112,4 +118,6 @@ private:
 
     QPixmap picBackground;
     FontObject m_groupFont;
+    // What saving would drop from the file as loaded; empty when it was read completely.
+    QString m_loadLoss;
 };
