@@ -98,21 +98,21 @@ void AddLogLine(QListWidget* list, const QString& text) {
 QString WrapText(const QString& text, int width) {
     if (width <= 0)
         return text;
-    QString wrapped = text;
+    const QStringView all(text);
+    QString wrapped;
+    wrapped.reserve(text.size() + 2 * (text.size() / width + 1));
     qsizetype lineStart = 0;
-    while (wrapped.size() > lineStart + width) {
-        const qsizetype space = wrapped.lastIndexOf(u' ', lineStart + width - 1);
-        if (space >= lineStart) {
-            wrapped.replace(space, 1, QStringLiteral("\r\n"));
-            lineStart = space + 2;
-        } else {
-            // A word longer than the line: break it hard after width characters rather
-            // than search back into earlier lines, so every line stays within the width
-            // and each pass moves forward.
-            wrapped.insert(lineStart + width, QStringLiteral("\r\n"));
-            lineStart += width + 2;
-        }
+    while (text.size() > lineStart + width) {
+        // The last space among the line's first width characters ends it; a word longer
+        // than the line is broken hard after width characters. Only the line itself is
+        // searched, so the whole text is read once.
+        const qsizetype space = all.mid(lineStart, width).lastIndexOf(u' ');
+        const qsizetype length = space >= 0 ? space : width;
+        wrapped += all.mid(lineStart, length);
+        wrapped += QStringLiteral("\r\n");
+        lineStart += length + (space >= 0 ? 1 : 0);
     }
+    wrapped += all.mid(lineStart);
     return wrapped;
 }
 

@@ -42,6 +42,24 @@ private Q_SLOTS:
         QCOMPARE(WrapText(text, width), expected);
     }
 
+    // Long texts (a pasted log, a text without spaces) wrap in one pass over the text; the
+    // lines keep the width and no character but the breaking spaces goes.
+    void wrapTextLongText() {
+        QString text;
+        for (int i = 0; i < 20000; ++i)
+            text += QStringLiteral("word%1 ").arg(i % 97);
+        text += QString(200000, u'x');
+        const int width = 40;
+        const QStringList lines = WrapText(text, width).split(QStringLiteral("\r\n"));
+        qsizetype letters = 0;
+        for (const QString& line : lines) {
+            QVERIFY(line.size() <= width);
+            letters += line.size() - line.count(u' ');
+        }
+        QCOMPARE(letters, text.size() - text.count(u' '));
+        QVERIFY(lines.last().endsWith(u'x'));
+    }
+
     void maxLong_data() {
         QTest::addColumn<int>("a");
         QTest::addColumn<int>("b");
