@@ -12,10 +12,10 @@ namespace {
 
 constexpr qsizetype MaxValueLength = 25000;
 
-// One line of the file as it is on disk, and what it means.
+// One line of the file, and what it means.
 struct IniLine {
-    QByteArray bytes; // without the line ending
-    QByteArray eol;   // "\n", "\r\n" or empty on a last line without one
+    QString text;   // as read (a byte order mark included) or as set, without the line ending
+    QByteArray eol; // "\n", "\r\n" or empty on a last line without one
     enum Kind { Other, Section, Key } kind = Other;
     QString name;  // section or key name, trimmed
     QString value; // key value, trimmed and unquoted
@@ -26,6 +26,26 @@ QString unquoted(const QString& value) {
         value.back() == value.front())
         return value.mid(1, value.size() - 2);
     return value;
+}
+
+// The value as its line holds it: in double quotes where the reader would otherwise trim it
+// or take off quotes of its own.
+QString stored(const QString& value) {
+    return unquoted(value.trimmed()) == value ? value : u'"' + value + u'"';
+}
+
+// The bytes as UTF-8 text, a byte order mark kept as a character; nullopt when they are not
+// valid UTF-8. Stateless, so that a sequence cut off at the end counts as invalid instead of
+// being held back for more input.
+std::optional<QString> utf8Text(const QByteArray& bytes) {
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom |
+                                                    QStringConverter::Flag::Stateless);
+    QString text = utf8(bytes);
+    return utf8.hasError() ? std::nullopt : std::optional(std::move(text));
+}
+
+bool blank(const QString& text) {
+    return text.trimmed().isEmpty();
 }
 
 void interpret(IniLine& line, const QString& text) {
@@ -55,11 +75,9 @@ public:
             return;
         }
         const QByteArray bytes = file.readAll();
-        QStringDecoder utf8(QStringConverter::Utf8);
-        const QString decoded = utf8(bytes);
-        Q_UNUSED(decoded)
-        m_utf8 = !utf8.hasError();
-        split(bytes);
+        const std::optional<QString> text = utf8Text(bytes);
+        m_utf8 = text.has_value();
+        split(m_utf8 ? *text : QString::fromLatin1(bytes));
     }
 
     bool readable() const { return m_readable; }
@@ -82,24 +100,32 @@ public:
     void set(const QString& section, const QString& key, const QString& value) {
         if (const auto index = findKey(section, key)) {
             IniLine& line = m_lines[*index];
-            line.bytes = encode(line.name + u'=' + value);
+            line.text = line.name + u'=' + stored(value);
             return;
         }
+        const QString entry = key + u'=' + stored(value);
         if (const auto last = lastLineOfSection(section)) {
-            insert(*last + 1, key + u'=' + value);
+            insert(*last + 1, entry);
             return;
         }
-        if (!m_lines.isEmpty() && !m_lines.back().bytes.trimmed().isEmpty())
+        if (!m_lines.isEmpty() && !blank(m_lines.back().text))
             insert(m_lines.size(), QString());
         insert(m_lines.size(), u'[' + section + u']');
-        insert(m_lines.size(), key + u'=' + value);
+        insert(m_lines.size(), entry);
     }
 
+    // The file's new content. A file read as Latin-1 stays so while that holds every
+    // character and the bytes would not then read as UTF-8; otherwise it becomes UTF-8,
+    // which holds any text and reads back as the same lines.
     QByteArray bytes() const {
-        QByteArray out;
-        for (const IniLine& line : m_lines)
-            out += line.bytes + line.eol;
-        return out;
+        if (!m_utf8) {
+            QStringEncoder latin1(QStringConverter::Latin1);
+            const QByteArray out = joined(latin1);
+            if (!latin1.hasError() && !utf8Text(out))
+                return out;
+        }
+        QStringEncoder utf8(QStringConverter::Utf8);
+        return joined(utf8);
     }
 
 private:
@@ -107,40 +133,40 @@ private:
         return a.compare(b, Qt::CaseInsensitive) == 0;
     }
 
-    void split(const QByteArray& bytes) {
+    void split(const QString& text) {
         // New lines follow the style of the file's first line; new files get LF.
         bool sawEol = false;
         qsizetype start = 0;
-        while (start < bytes.size()) {
-            const qsizetype newline = bytes.indexOf('\n', start);
-            const qsizetype end = newline < 0 ? bytes.size() : newline;
+        while (start < text.size()) {
+            const qsizetype newline = text.indexOf(u'\n', start);
+            const qsizetype end = newline < 0 ? text.size() : newline;
             IniLine line;
-            line.bytes = bytes.mid(start, end - start);
+            line.text = text.mid(start, end - start);
             if (newline >= 0)
                 line.eol = "\n";
-            if (newline >= 0 && line.bytes.endsWith('\r')) {
-                line.bytes.chop(1);
+            if (newline >= 0 && line.text.endsWith(u'\r')) {
+                line.text.chop(1);
                 line.eol = "\r\n";
             }
             if (!sawEol && !line.eol.isEmpty()) {
                 m_eol = line.eol;
                 sawEol = true;
             }
-            interpret(line, decode(line.bytes));
+            interpret(line, withoutByteOrderMark(line.text));
             m_lines.append(line);
             start = end + 1;
         }
     }
 
-    QString decode(const QByteArray& bytes) const {
-        QString text = m_utf8 ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes);
-        if (text.startsWith(QChar::ByteOrderMark))
-            text.remove(0, 1);
-        return text;
+    static QString withoutByteOrderMark(const QString& text) {
+        return text.startsWith(QChar::ByteOrderMark) ? text.mid(1) : text;
     }
 
-    QByteArray encode(const QString& text) const {
-        return m_utf8 ? text.toUtf8() : text.toLatin1();
+    QByteArray joined(QStringEncoder& encoder) const {
+        QByteArray out;
+        for (const IniLine& line : m_lines)
+            out += QByteArray(encoder(line.text)) + line.eol;
+        return out;
     }
 
     // The last non-blank line of the first section of that name.
@@ -153,7 +179,7 @@ private:
                     break;
                 if (sameName(line.name, section))
                     last = i;
-            } else if (last && !line.bytes.trimmed().isEmpty()) {
+            } else if (last && !blank(line.text)) {
                 last = i;
             }
         }
@@ -165,7 +191,7 @@ private:
         if (index > 0 && m_lines[index - 1].eol.isEmpty())
             m_lines[index - 1].eol = m_eol;
         IniLine line;
-        line.bytes = encode(text);
+        line.text = text;
         line.eol = m_eol;
         m_lines.insert(index, line);
     }
@@ -176,8 +202,29 @@ private:
     bool m_readable = true;
 };
 
-bool validName(const QString& name) {
-    return !name.trimmed().isEmpty() && !name.contains(u'\n') && !name.contains(u'\r');
+bool holdsLineBreak(const QString& text) {
+    return text.contains(u'\n') || text.contains(u'\r');
+}
+
+// A name the reader finds again: nothing at its ends that the reader drops.
+bool readableName(const QString& name) {
+    return !name.isEmpty() && name.isValidUtf16() && !holdsLineBreak(name) &&
+           !name.front().isSpace() && !name.back().isSpace() &&
+           name.front() != QChar::ByteOrderMark;
+}
+
+bool validSection(const QString& section) {
+    return readableName(section) && !section.contains(u']');
+}
+
+// Not a line of another kind, a section or a comment, and no '=' to end the name early.
+bool validKey(const QString& key) {
+    return readableName(key) && !key.contains(u'=') && !key.startsWith(u'[') &&
+           !key.startsWith(u';');
+}
+
+bool validValue(const QString& value) {
+    return value.size() <= MaxValueLength && value.isValidUtf16() && !holdsLineBreak(value);
 }
 
 } // namespace
@@ -191,13 +238,12 @@ QString ReadProfileString(const QString& file, const QString& section, const QSt
 
 bool WriteProfileString(const QString& file, const QString& section, const QString& key,
                         const QString& value) {
-    if (!validName(section) || !validName(key) || key.contains(u'=') || section.contains(u']') ||
-        value.contains(u'\n') || value.contains(u'\r'))
+    if (!validSection(section) || !validKey(key) || !validValue(value))
         return false;
     IniDocument document(file);
     if (!document.readable())
         return false;
-    document.set(section.trimmed(), key.trimmed(), value);
+    document.set(section, key, value);
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly))
         return false;

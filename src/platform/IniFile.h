@@ -13,7 +13,17 @@ QString ReadProfileString(const QString& file, const QString& section, const QSt
 
 // Sets key in section to value: replaces the first line of that key, or adds the key at
 // the end of its section, or adds the section at the end of the file, or creates the file.
-// The file is replaced as a whole or not at all. False when it cannot be written, or when
-// a name is empty or a name or the value holds a line break (it would corrupt the file).
+// A value with white space at an end, or with quotes around it, is written in double
+// quotes, so that it reads back as it was. A file read as Latin-1 is rewritten as UTF-8 (every line
+// keeping its text) when Latin-1 cannot hold the new text or the new bytes would read as UTF-8; a
+// value is never changed to fit the file. The file is replaced as a whole or not at all. False, and
+// the file untouched, when it cannot be read or written, or when a read could not find the value
+// again:
+// - a name that is empty, or has white space or a byte order mark at its start, or white
+//   space at its end (the reader drops them);
+// - a section name that holds ']', a key that holds '=' or begins with '[' or ';' (it would
+//   end early, or be a section line or a comment);
+// - a value longer than 25000 characters (a read cuts it);
+// - a line break or a lone surrogate in any of them.
 bool WriteProfileString(const QString& file, const QString& section, const QString& key,
                         const QString& value);

@@ -3,6 +3,7 @@
 #include "components/grid/GridStore.h"
 
 #include <QTest>
+#include <array>
 
 namespace {
 // Columns "name", "id", two key-less ones and "total sales"; rows with ids 3, 1, 2.
@@ -31,6 +32,34 @@ Arrangement arrangement(const GridStore& s) {
     }
     return a;
 }
+
+std::vector<std::array<int, 3>> criteria(const GridSort& sort) {
+    std::vector<std::array<int, 3>> out;
+    for (const SortKey& k : sort.keys())
+        out.push_back({k.col, k.order, k.sortType});
+    return out;
+}
+
+// Gives column 3 of the fixture `key` and sends both layouts through their texts into a
+// second grid with the same columns: what did not come back, or an empty text.
+QString roundTripFailure(const QString& key) {
+    GridStore a, b;
+    build(a);
+    build(b);
+    if (!a.SetColKey(3, key) || !b.SetColKey(3, key))
+        return QStringLiteral("key refused by the grid");
+    GridSort sa(a), sb(b);
+    // The keyed column first and another after it, so the entry after the key must parse too.
+    sa.setKeys({{3, SortDescending, SortTypeNumber}, {2, SortAscending, SortTypeByValue}});
+    sb.setKeys({{1, SortAscending, SortTypeByValue}});
+    if (!applySortLayout(b, sb, encodeSortLayout(a, sa)) || criteria(sb) != criteria(sa))
+        return QStringLiteral("sort layout");
+    a.SetColPos(3, 1);
+    a.ColObject(3)->SetWidth(123);
+    if (!applyColLayout(b, encodeColLayout(a)) || !(arrangement(b) == arrangement(a)))
+        return QStringLiteral("column layout");
+    return {};
+}
 } // namespace
 
 class TestGridLayoutText : public QObject {
@@ -42,6 +71,11 @@ private Q_SLOTS:
     void sortLayoutRoundTrip();
     void sortLayoutRefused_data();
     void sortLayoutRefused();
+    void sortLayoutOfEarlierVersionRestores();
+    void keysRoundTrip_data();
+    void keysRoundTrip();
+    void singleCharacterKeysRoundTrip();
+    void sortLayoutRestoresOntoItsOwnColumn();
 };
 
 void TestGridLayoutText::colLayoutRoundTrip() {
@@ -126,6 +160,14 @@ void TestGridLayoutText::sortLayoutRefused_data() {
     QTest::newRow("bad order") << "TXS1;5;k:id,2,3";
     QTest::newRow("bad type") << "TXS1;5;k:id,0,x";
     QTest::newRow("row-text column") << "TXS1;5;k:body,0,0";
+    // Keys are read only in the form they are written, so nothing else can name a column.
+    QTest::newRow("escaped letter") << "TXS1;5;k:%69d,1,3";
+    QTest::newRow("lower-case escape") << "TXS1;5;k:total%2fsales,1,3";
+    QTest::newRow("unencoded space") << "TXS1;5;k:Total Sales,1,3";
+    QTest::newRow("bad escape") << "TXS1;5;k:id%zz,1,3";
+    QTest::newRow("cut escape") << "TXS1;5;k:id%2,1,3";
+    QTest::newRow("invalid utf-8") << "TXS1;5;k:id%C3,1,3";
+    QTest::newRow("empty key") << "TXS1;5;k:,1,3";
 }
 
 void TestGridLayoutText::sortLayoutRefused() {
@@ -139,6 +181,63 @@ void TestGridLayoutText::sortLayoutRefused() {
     QCOMPARE(sort.ColSortIndex("name"), 1);
     QCOMPARE(sort.keys().size(), size_t(1));
     QCOMPARE(s.CellValue(1, "id"), Variant(3)); // not re-sorted
+}
+
+void TestGridLayoutText::sortLayoutOfEarlierVersionRestores() {
+    GridStore s;
+    build(s);
+    s.SetColKey(4, "a b");
+    GridSort sort(s);
+    QVERIFY(applySortLayout(s, sort, "TXS1;5;k:Total%20Sales,1,3;i:3,0,0;k:a%20b,1,7"));
+    const std::vector<std::array<int, 3>> expected{{5, 1, 3}, {3, 0, 0}, {4, 1, 7}};
+    QCOMPARE(criteria(sort), expected);
+    QCOMPARE(encodeSortLayout(s, sort), QString("TXS1;5;k:Total%20Sales,1,3;i:3,0,0;k:a%20b,1,7"));
+}
+
+void TestGridLayoutText::keysRoundTrip_data() {
+    QTest::addColumn<QString>("key");
+    for (const char* key : {"/", ",", ":", ";", "%", "%1", "%%", "%2C", "%1%2%3", "k:id", "i:3",
+                            "a,b;c:d/e", " ", "  spaced  key  ", "-._~", "\\", "\"x\"", "#?&=+"})
+        QTest::newRow(key) << QString::fromUtf8(key);
+    for (char16_t c = 1; c <= 0x1F; ++c)
+        QTest::addRow("control U+%04X", unsigned(c)) << QStringLiteral("a") + QChar(c) + u'b';
+    QTest::newRow("delete") << QStringLiteral("a\x7f");
+    QTest::newRow("non-ASCII") << QStringLiteral("Größe €");
+    QTest::newRow("CJK") << QStringLiteral("列名");
+    QTest::newRow("emoji") << QStringLiteral("\U0001F600 sales");
+    QTest::newRow("long") << QString(300, u',') + QStringLiteral("%1");
+}
+
+void TestGridLayoutText::keysRoundTrip() {
+    QFETCH(QString, key);
+    QCOMPARE(roundTripFailure(key), QString());
+}
+
+void TestGridLayoutText::singleCharacterKeysRoundTrip() {
+    for (char16_t c = 1; c <= 0x2FF; ++c) {
+        const QString failure = roundTripFailure(QString(QChar(c)));
+        QVERIFY2(failure.isEmpty(),
+                 qPrintable(QString::asprintf("U+%04X: ", unsigned(c)) + failure));
+    }
+}
+
+void TestGridLayoutText::sortLayoutRestoresOntoItsOwnColumn() {
+    // Keys that differ only by a separator, an escape-like text or a control character.
+    // "a1Fb" is what "a/b" becomes when its escape "%2F" is taken for a place marker.
+    const QStringList keys{"a/b",  "a1Fb", "a,b", "a1Cb", "a:b",      "a;b",      "a0Bb", "a%b",
+                           "a%1b", "a1b",  "ab",  "a b",  "a\u0001b", "a\u001fb", "a%01b"};
+    GridStore a, b;
+    for (const QString& key : keys) {
+        QVERIFY(a.AddCol(key));
+        QVERIFY(b.AddCol(key));
+    }
+    GridSort sa(a), sb(b);
+    for (int col = 1; col <= a.ColCount(); ++col) {
+        sa.setKeys({{col, SortDescending, SortTypeByValue}});
+        sb.setKeys({{col % a.ColCount() + 1, SortAscending, SortTypeByValue}});
+        QVERIFY2(applySortLayout(b, sb, encodeSortLayout(a, sa)), qPrintable(keys[col - 1]));
+        QCOMPARE(criteria(sb), criteria(sa));
+    }
 }
 
 QTEST_MAIN(TestGridLayoutText)

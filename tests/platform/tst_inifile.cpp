@@ -68,6 +68,9 @@ private Q_SLOTS:
                                << "k" << QString::fromUtf8("gr\xc3\xbc\xc3\x9f");
         QTest::newRow("latin-1 fallback") << QByteArray("[s]\nk=gr\xfc\xdf\n") << "s"
                                           << "k" << QString::fromUtf8("gr\xc3\xbc\xc3\x9f");
+        QTest::newRow("latin-1 when cut inside a UTF-8 sequence")
+            << QByteArray("[s]\nk=M\xc3") << "s"
+            << "k" << QString::fromUtf8("M\xc3\x83");
         QTest::newRow("byte order mark") << QByteArray("\xef\xbb\xbf[s]\nk=v\n") << "s"
                                          << "k"
                                          << "v";
@@ -131,6 +134,31 @@ private Q_SLOTS:
         QTest::newRow("latin-1 file stays latin-1")
             << QByteArray("[s]\nname=M\xfcller\nk=1\n") << "s"
             << "k" << QString::fromUtf8("\xc3\xa9") << QByteArray("[s]\nname=M\xfcller\nk=\xe9\n");
+        QTest::newRow("latin-1 file becomes UTF-8 for a character it cannot hold")
+            << QByteArray("[s]\r\nname=M\xfcller\r\nk=1\r\n") << "s"
+            << "k" << QString::fromUtf8("\xe2\x82\xac")
+            << QByteArray("[s]\r\nname=M\xc3\xbcller\r\nk=\xe2\x82\xac\r\n");
+        QTest::newRow("latin-1 file becomes UTF-8 for a name it cannot hold")
+            << QByteArray("[s]\nk=\xe9\n") << QString::fromUtf8("\xce\xa9") << "k"
+            << "1" << QByteArray("[s]\nk=\xc3\xa9\n\n[\xce\xa9]\nk=1\n");
+        // Written in Latin-1, "Ã©" would make the file valid UTF-8 and read back as "é".
+        QTest::newRow("latin-1 file becomes UTF-8 rather than read as UTF-8")
+            << QByteArray("[s]\nk=\xe9\n") << "s"
+            << "k" << QString::fromUtf8("\xc3\x83\xc2\xa9")
+            << QByteArray("[s]\nk=\xc3\x83\xc2\xa9\n");
+        QTest::newRow("cut UTF-8 sequence kept") << QByteArray("[s]\nk=1\nx=\xc3") << "s"
+                                                 << "k"
+                                                 << "2" << QByteArray("[s]\nk=2\nx=\xc3");
+        QTest::newRow("byte order mark kept") << QByteArray("\xef\xbb\xbf[s]\nk=1\n") << "s"
+                                              << "k"
+                                              << "2" << QByteArray("\xef\xbb\xbf[s]\nk=2\n");
+        QTest::newRow("value with spaces at its ends goes in quotes")
+            << QByteArray("[s]\nk=1\n") << "s"
+            << "k"
+            << "  two\t" << QByteArray("[s]\nk=\"  two\t\"\n");
+        QTest::newRow("value in quotes keeps them") << QByteArray("[s]\nk=1\n") << "s"
+                                                    << "k"
+                                                    << "'q'" << QByteArray("[s]\nk=\"'q'\"\n");
         QTest::newRow("new file") << QByteArray() << "frmMain"
                                   << "LastTip"
                                   << "1" << QByteArray("[frmMain]\nLastTip=1\n");
@@ -175,6 +203,38 @@ private Q_SLOTS:
         QTest::newRow("value with line break") << "s"
                                                << "k"
                                                << "one\r\ntwo";
+        // Names the reader would take for another line or trim, so it never finds them again.
+        QTest::newRow("key like a section") << "s"
+                                            << "[k]"
+                                            << "v";
+        QTest::newRow("key like a comment") << "s"
+                                            << ";k"
+                                            << "v";
+        QTest::newRow("key with leading space") << "s"
+                                                << " k"
+                                                << "v";
+        QTest::newRow("key with trailing tab") << "s"
+                                               << "k\t"
+                                               << "v";
+        QTest::newRow("key with no-break space") << "s" << QString::fromUtf8("k\xc2\xa0") << "v";
+        QTest::newRow("key after a byte order mark") << "s" << QStringLiteral("\ufeffk") << "v";
+        QTest::newRow("key with line feed") << "s"
+                                            << "k\nj"
+                                            << "v";
+        QTest::newRow("section with trailing space") << "s "
+                                                     << "k"
+                                                     << "v";
+        QTest::newRow("section with carriage return") << "s\r"
+                                                      << "k"
+                                                      << "v";
+        QTest::newRow("key with lone surrogate") << "s" << QString(QChar(0xd800)) << "v";
+        QTest::newRow("value with lone surrogate") << "s"
+                                                   << "k" << QString(QChar(0xdc00));
+        QTest::newRow("value with carriage return") << "s"
+                                                    << "k"
+                                                    << "a\rb";
+        QTest::newRow("value longer than a read gives") << "s"
+                                                        << "k" << QString(25001, u'x');
     }
     void writeRejectsBadInput() {
         QFETCH(QString, section);
@@ -184,6 +244,73 @@ private Q_SLOTS:
         writeFileBytes(file, "[s]\nk=1\n");
         QVERIFY(!WriteProfileString(file, section, key, value));
         QCOMPARE(readFileBytes(file), QByteArray("[s]\nk=1\n"));
+    }
+
+    // Whatever the names and the value, a write either reads back or changes nothing.
+    void writeReadsBackOrChangesNothing_data() {
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        const auto row = [](const char* name, const QString& section, const QString& key,
+                            const QString& value) {
+            QTest::newRow(name) << section << key << value;
+        };
+        row("plain", "s", "k", "v");
+        row("names in another case", "S", "NAME2", "v");
+        row("empty value", "s", "k", "");
+        row("separators in names", "a=b;[c", "x]y[z", "v");
+        row("separators in value", "s", "k", "=;[x] ; y = z");
+        row("quotes in value", "s", "k", "\"a\" and 'b'");
+        row("value all quotes", "s", "k", "\"\"");
+        row("single quote", "s", "k", "'");
+        row("spaces around value", "s", "k", " \t v \t ");
+        row("only spaces", "s", "k", "   ");
+        row("control characters", "s\x01", "k\x1f", QStringLiteral("\x01\x7f\x0b"));
+        row("NUL", "s", "k", QString(QChar(0)) + u'x');
+        row("Latin-1", "s", QStringLiteral("Gr\u00f6\u00dfe"), QStringLiteral("\u00e9\u00ff"));
+        row("beyond Latin-1", QStringLiteral("\u03a9"), "k", QStringLiteral("\u20ac \u5217"));
+        row("emoji", "s", QStringLiteral("\U0001F600"), QStringLiteral("\U0001F600"));
+        row("bytes that look like UTF-8", "s", "k", QStringLiteral("\u00c3\u00a9"));
+        row("longest value", "s", "k", QString(25000, u'x'));
+        row("too long value", "s", "k", QString(25001, u'x'));
+        row("key like a section", "s", "[k]", "v");
+        row("key like a comment", "s", ";k", "v");
+        row("key with =", "s", "a=b", "v");
+        row("section with ]", "a]b", "k", "v");
+        row("spaces around key", "s", " k ", "v");
+        row("spaces around section", " s ", "k", "v");
+        row("byte order mark before key", "s", QStringLiteral("\ufeffk"), "v");
+        row("byte order mark inside names", QStringLiteral("s\ufeff"), QStringLiteral("k\ufeff"),
+            QStringLiteral("\ufeff"));
+        row("empty names", "", "", "v");
+        row("line breaks", "s", "k", "a\nb");
+        row("lone surrogates", QString(QChar(0xd800)), "k", QString(QChar(0xdfff)));
+    }
+    void writeReadsBackOrChangesNothing() {
+        QFETCH(QString, section);
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        const QByteArray latin1 = "[s]\nname=M\xfcller\n";
+        const QByteArray utf8 = "\xef\xbb\xbf[s]\r\nname=\xc3\xbc\r\n";
+        for (const QByteArray& before : {QByteArray(), utf8, latin1}) {
+            const QString file = path("p.ini");
+            QFile::remove(file);
+            if (!before.isEmpty())
+                writeFileBytes(file, before);
+            const QString other = ReadProfileString(file, "s", "name", "DEF");
+            if (!WriteProfileString(file, section, key, value)) {
+                QCOMPARE(QFileInfo::exists(file), !before.isEmpty());
+                if (!before.isEmpty())
+                    QCOMPARE(readFileBytes(file), before);
+                continue;
+            }
+            QCOMPARE(ReadProfileString(file, section, key, "DEF"), value);
+            QCOMPARE(ReadProfileString(file, "s", "name", "DEF"), other);
+            // Written again, the same value is found in place: nothing is added.
+            const QByteArray once = readFileBytes(file);
+            QVERIFY(WriteProfileString(file, section, key, value));
+            QCOMPARE(readFileBytes(file), once);
+        }
     }
 
     void writeToUnwritableFolderFails() {

@@ -12,18 +12,28 @@ namespace {
 const QString ColTag = QStringLiteral("TXL1");
 const QString SortTag = QStringLiteral("TXS1");
 
+// Every character but letters, digits and "-._~" escaped (separators and control characters
+// included), so no key can end its field or entry.
+QString encodeKey(const QString& key) {
+    return QString::fromLatin1(QUrl::toPercentEncoding(key));
+}
+
 QString columnToken(const GridStore& store, int col) {
     const QString key = store.ColKey(col);
     if (key.isEmpty())
         return QStringLiteral("i:%1").arg(col);
-    return QStringLiteral("k:") + QString::fromLatin1(QUrl::toPercentEncoding(key));
+    return QStringLiteral("k:") + encodeKey(key);
 }
 
 // The column a token names in this grid, 0 when it names none. A column that has a key
 // must be named by it, so a text from a grid with other keys does not match by position.
 int parseColumn(const GridStore& store, const QString& token) {
     if (token.startsWith(QLatin1String("k:"))) {
-        const int col = store.ColIndex(QUrl::fromPercentEncoding(token.mid(2).toLatin1()));
+        // Only the very text encodeKey writes is taken: the lenient decoder would read a bad
+        // escape or a stray character as some other key.
+        const QString encoded = token.mid(2);
+        const QString key = QUrl::fromPercentEncoding(encoded.toLatin1());
+        const int col = key.isEmpty() || encodeKey(key) != encoded ? 0 : store.ColIndex(key);
         return col >= 1 ? col : 0;
     }
     if (token.startsWith(QLatin1String("i:"))) {
@@ -34,7 +44,8 @@ int parseColumn(const GridStore& store, const QString& token) {
     return 0;
 }
 
-// One entry; built by joining, as the percent-encoded token may hold "%2"-like sequences.
+// One entry; built by joining, never with QString::arg: the token's escapes ("%2F") would be
+// taken for place markers and replaced.
 QString entryText(const QString& token, int a, int b) {
     return QStringList{token, QString::number(a), QString::number(b)}.join(u',');
 }
@@ -113,10 +124,7 @@ QString encodeSortLayout(const GridStore& store, const GridSort& sort) {
     const std::vector<SortKey> keys = sort.keys();
     return frame(store, SortTag, int(keys.size()), [&](int i) {
         const SortKey& k = keys[size_t(i)];
-        return QStringLiteral("%1,%2,%3")
-            .arg(columnToken(store, k.col))
-            .arg(k.order)
-            .arg(k.sortType);
+        return entryText(columnToken(store, k.col), k.order, k.sortType);
     });
 }
 
