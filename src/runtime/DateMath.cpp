@@ -122,6 +122,13 @@ QString shortDatePattern() {
     return format;
 }
 
+QString longTimePattern() {
+    QString format = QLocale().timeFormat(QLocale::LongFormat);
+    format.remove(QLatin1String("(t)"));
+    format.remove(u't');
+    return format.trimmed();
+}
+
 bool isValidSerial(double serial) {
     if (!std::isfinite(serial) || std::fabs(serial) > 3e6)
         return false;

@@ -58,6 +58,9 @@ int WeekOfYear(double date, int firstDayOfWeek = vbSunday);
 
 // The locale's short date pattern (QLocale notation) with a four-digit year.
 QString shortDatePattern();
+// The locale's long time pattern without its time zone ("h:mm:ss AP t" ends with one): the
+// times the program shows and reads have none.
+QString longTimePattern();
 
 double Now();
 double Date(); // today at midnight

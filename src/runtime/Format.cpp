@@ -319,13 +319,6 @@ QString formatNumber(const QString& format, const Decimal& value) {
 
 // --- dates ----------------------------------------------------------------------------
 
-// Long time patterns end with the time zone ("h:mm:ss AP t"); the time of a cell has none.
-QString withoutZone(QString format) {
-    format.remove(QLatin1String("(t)"));
-    format.remove(u't');
-    return format.trimmed();
-}
-
 QString shortDate(const QDate& d) {
     return QLocale().toString(d, shortDatePattern());
 }
@@ -336,8 +329,7 @@ QString longDate(const QDate& d) {
 }
 
 QString longTime(const QTime& t) {
-    const QLocale locale;
-    return locale.toString(t, withoutZone(locale.timeFormat(QLocale::LongFormat)));
+    return QLocale().toString(t, longTimePattern());
 }
 
 QString renderDate(const Tokens& tokens, double serial) {

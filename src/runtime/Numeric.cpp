@@ -1,5 +1,6 @@
 #include "Numeric.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -35,6 +36,60 @@ Decimal Decimal::fromScaled(qint64 value, int scale) {
     d.exponent = int(d.digits.size()) - scale;
     d.normalize();
     return d;
+}
+
+std::optional<Decimal> Decimal::parse(QStringView text) {
+    // Exponents are kept far beyond any value a caller can hold, and far from int's limits.
+    constexpr qint64 ExponentLimit = 100'000'000;
+    const QStringView t = text.trimmed();
+    qsizetype i = 0;
+    auto isDigit = [&] { return i < t.size() && t[i] >= u'0' && t[i] <= u'9'; };
+    auto isSign = [&] { return i < t.size() && (t[i] == u'+' || t[i] == u'-'); };
+    Decimal d;
+    if (isSign())
+        d.negative = t[i++] == u'-';
+    for (; isDigit(); ++i)
+        d.digits.append(char(t[i].unicode()));
+    const qint64 wholeDigits = d.digits.size();
+    if (i < t.size() && t[i] == u'.')
+        for (++i; isDigit(); ++i)
+            d.digits.append(char(t[i].unicode()));
+    if (d.digits.isEmpty())
+        return std::nullopt;
+    qint64 exponent = 0;
+    if (i < t.size() && (t[i] == u'e' || t[i] == u'E')) {
+        ++i;
+        const bool negativeExponent = isSign() && t[i++] == u'-';
+        if (!isDigit())
+            return std::nullopt;
+        for (; isDigit(); ++i)
+            exponent = std::min(exponent * 10 + (t[i].unicode() - u'0'), ExponentLimit);
+        if (negativeExponent)
+            exponent = -exponent;
+    }
+    if (i != t.size())
+        return std::nullopt;
+    d.exponent = int(qBound(-ExponentLimit, wholeDigits + exponent, ExponentLimit));
+    d.normalize();
+    return d;
+}
+
+std::optional<qint64> Decimal::toScaled(int scale, Rounding mode) const {
+    Decimal d = *this;
+    d.roundToDecimals(scale, mode);
+    if (d.isZero())
+        return 0;
+    // Now a whole number of `length` digits once shifted; 10^19 is past qint64 already.
+    const int length = d.exponent + scale;
+    if (length > 19)
+        return std::nullopt;
+    quint64 magnitude = 0;
+    for (int i = 0; i < length; ++i)
+        magnitude = magnitude * 10 + quint64(i < d.digits.size() ? d.digits[i] - '0' : 0);
+    const quint64 limit = (quint64(1) << 63) - (d.negative ? 0 : 1);
+    if (magnitude > limit)
+        return std::nullopt;
+    return d.negative ? qint64(0 - magnitude) : qint64(magnitude);
 }
 
 void Decimal::normalize() {
@@ -111,6 +166,14 @@ double Decimal::toDouble() const {
         return 0;
     const QByteArray text = (negative ? "-0." : "0.") + digits + 'e' + QByteArray::number(exponent);
     return std::strtod(text.constData(), nullptr);
+}
+
+__int128 divideHalfEven(__int128 n, qint64 d) {
+    const __int128 q = n / d, r = n % d; // both toward zero, r with the sign of n
+    const __int128 twice = 2 * (r < 0 ? -r : r);
+    if (twice > d || (twice == d && q % 2 != 0))
+        return q + (n < 0 ? -1 : 1);
+    return q;
 }
 
 double RoundHalfEven(double value, int digits) {

@@ -1,9 +1,12 @@
 #pragma once
 // Rounding as the classic Basic runtime does it. Doubles are first written out with 15
 // significant digits, as that runtime does, so 2.675 rounds like the decimal it shows.
+// Decimal text reads exactly into the same digits, so money never passes through a double.
 
 #include <QByteArray>
+#include <QStringView>
 #include <QtGlobal>
+#include <optional>
 
 namespace vb {
 
@@ -18,6 +21,9 @@ struct Decimal {
     static Decimal fromDouble(double value, int significantDigits = 15);
     // value / 10^scale, exact (used for integers and Currency).
     static Decimal fromScaled(qint64 value, int scale);
+    // Exact decimal text in the invariant form: blanks around, an optional sign, digits
+    // with an optional point, an optional exponent ("1.5E-2"). nullopt for anything else.
+    static std::optional<Decimal> parse(QStringView text);
 
     bool isZero() const { return digits.isEmpty(); }
     void roundToDecimals(int decimals, Rounding mode);
@@ -26,11 +32,16 @@ struct Decimal {
     QByteArray integerDigits() const;
     QByteArray fractionDigits(int count) const;
     double toDouble() const;
+    // value × 10^scale rounded to a whole number, exactly; nullopt outside qint64.
+    std::optional<qint64> toScaled(int scale, Rounding mode) const;
 
 private:
     void roundAt(int keep, Rounding mode); // keep = digits kept from the front
     void normalize();
 };
+
+// n / d rounded half to even, exactly (d > 0).
+__int128 divideHalfEven(__int128 n, qint64 d);
 
 double RoundHalfEven(double value, int digits = 0); // Round
 double Int(double value);                           // toward minus infinity

@@ -13,15 +13,15 @@
 
 namespace {
 
-constexpr double CurrencyMax = 922337203685477.5807;
-
 void setOk(bool* ok, bool value) {
     if (ok)
         *ok = value;
 }
 
-// Numeric text as the user types it (locale) or as files store it (invariant).
-bool parseNumber(QStringView text, double* out) {
+// Numeric text as the user types it (locale, its currency symbol allowed) or as files store
+// it (invariant). Gives what read(text, locale, value) gives for the text without blanks and
+// symbol, the first locale whose form it has and its value; false for text that is no number.
+template <typename Read> bool readNumber(QStringView text, Read read) {
     QStringView t = text.trimmed();
     // Most text in a grid is no number; skip the locale parsers for it.
     if (std::none_of(t.cbegin(), t.cend(), [](QChar c) { return c.isDigit(); }))
@@ -34,13 +34,65 @@ bool parseNumber(QStringView text, double* out) {
         t = withoutSymbol;
     }
     bool ok = false;
-    double v = locale.toDouble(t, &ok);
-    if (!ok)
-        v = QLocale::c().toDouble(t, &ok);
-    if (!ok || !std::isfinite(v))
-        return false;
-    *out = v;
-    return true;
+    const double v = locale.toDouble(t, &ok);
+    if (ok)
+        return std::isfinite(v) && read(t, locale, v);
+    const QLocale c = QLocale::c();
+    const double invariant = c.toDouble(t, &ok);
+    return ok && std::isfinite(invariant) && read(t, c, invariant);
+}
+
+bool parseNumber(QStringView text, double* out) {
+    return readNumber(text, [out](QStringView, const QLocale&, double v) {
+        *out = v;
+        return true;
+    });
+}
+
+// Numeric text that `locale` reads, rewritten in the invariant form Currency::parse reads:
+// ASCII digits, '.', '-', 'e' and no group separators. Bidirectional marks around signs go.
+QString invariantNumber(QStringView text, const QLocale& locale) {
+    const QString point = locale.decimalPoint(), group = locale.groupSeparator(),
+                  exponent = locale.exponential();
+    // A blank group separator (French, Swedish) also reads as an ordinary space.
+    const bool blankGroups = !group.isEmpty() && group.front().isSpace();
+    QString out;
+    for (qsizetype i = 0; i < text.size();) {
+        const QStringView rest = text.sliced(i);
+        const char32_t c = rest.size() > 1 && rest[0].isHighSurrogate()
+                               ? QChar::surrogateToUcs4(rest[0], rest[1])
+                               : rest[0].unicode();
+        qsizetype length = QChar::requiresSurrogates(c) ? 2 : 1;
+        if (rest.startsWith(point)) {
+            out += u'.';
+            length = point.size();
+        } else if (rest.startsWith(group)) {
+            length = group.size();
+        } else if (!exponent.isEmpty() && rest.startsWith(exponent, Qt::CaseInsensitive)) {
+            out += u'e';
+            length = exponent.size();
+        } else if (c == u'e' || c == u'E' || c == u'+' || c == u'-') {
+            out += QChar(c);
+        } else if (c == U'\u2212') { // minus sign
+            out += u'-';
+        } else if (QChar::digitValue(c) >= 0) {
+            out += QChar(u'0' + QChar::digitValue(c));
+        } else if (QChar::category(c) != QChar::Other_Format &&
+                   !(blankGroups && QChar::isSpace(c))) {
+            return {}; // no number after all
+        }
+        i += length;
+    }
+    return out;
+}
+
+std::optional<Currency> parseAmount(QStringView text) {
+    std::optional<Currency> amount;
+    readNumber(text, [&amount](QStringView t, const QLocale& locale, double) {
+        amount = Currency::parse(invariantNumber(t, locale));
+        return amount.has_value();
+    });
+    return amount;
 }
 
 // Classic CStr of a double: 15 significant digits (so 0.1 + 0.2 reads "0.3"), scientific
@@ -131,12 +183,12 @@ Variant arithmetic(Op op, const Variant& a, const Variant& b) {
         return isDate ? Variant::fromDate(r) : Variant(r);
     }
     if (kind == Kind::Currency) {
-        const double r = op == Op::Mul ? a.toCurrency().toDouble() * b.toCurrency().toDouble()
-                                       : apply(op, a.toCurrency().scaled, b.toCurrency().scaled) /
-                                             double(Currency::Scale);
-        if (std::fabs(r) <= CurrencyMax)
-            return Variant(Currency::fromDouble(r));
-        return Variant(r);
+        const Currency x = a.toCurrency(), y = b.toCurrency();
+        const std::optional<Currency> r = op == Op::Add   ? Currency::add(x, y)
+                                          : op == Op::Sub ? Currency::subtract(x, y)
+                                                          : Currency::multiply(x, y);
+        // Out of range moves up to Double, as Integer and Long do.
+        return r ? Variant(*r) : Variant(apply(op, x.toDouble(), y.toDouble()));
     }
     const double r = apply(op, a.toDouble(), b.toDouble());
     if (kind == Kind::Integer && r >= std::numeric_limits<std::int16_t>::min() &&
@@ -150,19 +202,44 @@ Variant arithmetic(Op op, const Variant& a, const Variant& b) {
     return Variant(r);
 }
 
-int sign(double x) {
-    return (x > 0) - (x < 0);
+template <typename T> int threeWay(T x, T y) {
+    return (x > y) - (x < y);
+}
+
+// Numbers in sorting order. NaN comes after every other number and equals NaN, so that a
+// sort stays a strict weak ordering. A Currency compares exactly with any number: a double
+// times Scale is exact in a long double, as is every scaled amount.
+int compareNumbers(std::optional<Currency> cyA, double x, std::optional<Currency> cyB, double y) {
+    static_assert(std::numeric_limits<long double>::digits >= 64, "exact scaled comparison");
+    if (std::isnan(x) || std::isnan(y))
+        return int(std::isnan(x)) - int(std::isnan(y));
+    if (!cyA && !cyB)
+        return threeWay(x, y);
+    auto scaled = [](std::optional<Currency> c, double d) {
+        return c ? static_cast<long double>(c->scaled)
+                 : static_cast<long double>(d) * Currency::Scale;
+    };
+    return threeWay(scaled(cyA, x), scaled(cyB, y));
+}
+
+// Date text as CDate reads it, and the text a Date gives (vb::Format's "General Date": the
+// short date, then the long time without its time zone). CDate reads the locale's long time
+// only with the zone, and some locales' times need that pattern to be read at all (Finnish
+// "H.mm.ss", Japanese "H時mm分ss秒").
+std::optional<double> dateOfText(const QString& text) {
+    bool parsed = false;
+    if (const double serial = vb::CDate(text, &parsed); parsed)
+        return serial;
+    const QLocale locale;
+    const QString time = vb::longTimePattern();
+    if (const QTime t = locale.toTime(text, time); t.isValid())
+        return vb::TimeSerial(t.hour(), t.minute(), t.second());
+    const double serial =
+        vb::toSerial(locale.toDateTime(text, vb::shortDatePattern() + u' ' + time));
+    return vb::isValidSerial(serial) ? std::optional<double>(serial) : std::nullopt;
 }
 
 } // namespace
-
-Currency Currency::fromDouble(double v) {
-    vb::Decimal d = vb::Decimal::fromDouble(v);
-    d.roundToDecimals(4, vb::Decimal::Rounding::HalfEven);
-    const QByteArray whole = d.integerDigits() + d.fractionDigits(4);
-    const std::int64_t magnitude = whole.isEmpty() ? 0 : whole.toLongLong();
-    return Currency{d.negative ? -magnitude : magnitude};
-}
 
 Variant::Variant(VarType scalarType) {
     m_s.scalar.type = scalarType;
@@ -307,11 +384,7 @@ template <typename T> T roundedInRange(const Variant& v, bool* ok) {
 std::int32_t Variant::toLong(bool* ok) const {
     if (type() == VarType::Currency) {
         // Exact: round the scaled value half to even without a trip through double.
-        const std::int64_t q = m_s.scalar.cy / Currency::Scale, r = m_s.scalar.cy % Currency::Scale;
-        std::int64_t n = q;
-        if (2 * std::abs(r) > Currency::Scale ||
-            (2 * std::abs(r) == Currency::Scale && (q % 2 != 0)))
-            n += r < 0 ? -1 : 1;
+        const __int128 n = vb::divideHalfEven(m_s.scalar.cy, Currency::Scale);
         const bool fits = n >= std::numeric_limits<std::int32_t>::min() &&
                           n <= std::numeric_limits<std::int32_t>::max();
         setOk(ok, fits);
@@ -338,15 +411,30 @@ float Variant::toSingle(bool* ok) const {
 }
 
 Currency Variant::toCurrency(bool* ok) const {
-    if (type() == VarType::Currency) {
-        setOk(ok, true);
-        return Currency{m_s.scalar.cy};
+    std::optional<Currency> c;
+    switch (type()) {
+    case VarType::Currency:
+        c = Currency{m_s.scalar.cy};
+        break;
+    case VarType::Empty:
+    case VarType::Boolean:
+    case VarType::Integer:
+    case VarType::Long:
+        c = Currency{std::int64_t(toLong()) * Currency::Scale};
+        break;
+    case VarType::String:
+        c = parseAmount(textView());
+        break;
+    default: { // Null, and the types kept in a double
+        bool converted = false;
+        const double d = toDouble(&converted);
+        if (converted)
+            c = Currency::tryFromDouble(d);
+        break;
     }
-    bool converted = false;
-    const double d = toDouble(&converted);
-    const bool fits = converted && std::fabs(d) <= CurrencyMax;
-    setOk(ok, fits);
-    return fits ? Currency::fromDouble(d) : Currency{};
+    }
+    setOk(ok, c.has_value());
+    return c.value_or(Currency{});
 }
 
 bool Variant::toBool(bool* ok) const {
@@ -369,13 +457,12 @@ bool Variant::toBool(bool* ok) const {
 
 double Variant::toDateSerial(bool* ok) const {
     if (type() == VarType::String) {
-        bool parsed = false;
         // A raw-data QString reads the text where it is, inline or shared, without a copy.
         const QStringView text = textView();
-        const double serial = vb::CDate(QString::fromRawData(text.data(), text.size()), &parsed);
-        if (parsed) {
+        if (const std::optional<double> serial =
+                dateOfText(QString::fromRawData(text.data(), text.size()))) {
             setOk(ok, true);
-            return serial;
+            return *serial;
         }
     }
     bool converted = false;
@@ -479,13 +566,15 @@ int Variant::compare(const Variant& a, const Variant& b, Qt::CaseSensitivity cs)
     if (ca != cb)
         return ca < cb ? -1 : 1;
     if (ca == 2) {
-        if (a.type() == VarType::Currency && b.type() == VarType::Currency)
-            return sign(double(a.m_s.scalar.cy > b.m_s.scalar.cy) -
-                        double(a.m_s.scalar.cy < b.m_s.scalar.cy));
-        return sign(x - y);
+        auto amount = [](const Variant& v) {
+            return v.type() == VarType::Currency
+                       ? std::optional<Currency>(Currency{v.m_s.scalar.cy})
+                       : std::nullopt;
+        };
+        return compareNumbers(amount(a), x, amount(b), y);
     }
     if (ca == 3)
-        return sign(a.textView().compare(b.textView(), cs));
+        return threeWay(a.textView().compare(b.textView(), cs), 0);
     return 0;
 }
 

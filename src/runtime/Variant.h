@@ -3,6 +3,8 @@
 // conversions and comparisons of the classic Basic runtime, because the windows rely on
 // them (type names shown to the user, SQL literals chosen by type, Null never equal).
 
+#include "Currency.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringView>
@@ -10,16 +12,6 @@
 #include <new>
 #include <optional>
 #include <type_traits>
-
-// 64-bit fixed point with four decimals, so money sums stay exact.
-struct Currency {
-    static constexpr std::int64_t Scale = 10000;
-    std::int64_t scaled = 0;
-
-    static Currency fromDouble(double v); // rounds half to even at the 4th decimal
-    double toDouble() const { return double(scaled) / Scale; }
-    friend auto operator<=>(const Currency&, const Currency&) = default;
-};
 
 // Type codes as the classic runtime numbers them (VarType).
 enum class VarType : std::uint8_t {
@@ -86,6 +78,8 @@ public:
     std::int32_t toLong(bool* ok = nullptr) const; // rounds half to even
     std::int16_t toInteger(bool* ok = nullptr) const;
     float toSingle(bool* ok = nullptr) const;
+    // Exact for text and whole numbers (Currency::parse on the locale's or the invariant
+    // form); ok false for an amount outside Currency's range.
     Currency toCurrency(bool* ok = nullptr) const;
     bool toBool(bool* ok = nullptr) const;
     double toDateSerial(bool* ok = nullptr) const;
@@ -99,7 +93,8 @@ public:
 
     // Ordering for sorting: Empty, then Null, then numbers (Booleans, dates and numeric
     // text included, by value), then the other text. Numeric text always sorts as a number
-    // so that the order stays transitive. Returns <0, 0, >0.
+    // so that the order stays transitive; NaN after every other number, equal to NaN. A
+    // Currency compares exactly with any number. Returns <0, 0, >0.
     static int compare(const Variant& a, const Variant& b,
                        Qt::CaseSensitivity cs = Qt::CaseSensitive);
 
@@ -111,7 +106,9 @@ public:
     friend bool operator>(const Variant& a, const Variant& b);
     friend bool operator>=(const Variant& a, const Variant& b);
 
-    // Arithmetic with the runtime's type promotion; Null propagates, Empty counts as 0.
+    // Arithmetic with the runtime's type promotion; Null propagates, Empty counts as 0. A
+    // result past its type moves up (Integer to Long to Double, Currency to Double); Currency
+    // adds, subtracts and multiplies exactly; / gives it a Double, as the classic runtime.
     friend Variant operator+(const Variant& a, const Variant& b);
     friend Variant operator-(const Variant& a, const Variant& b);
     friend Variant operator*(const Variant& a, const Variant& b);

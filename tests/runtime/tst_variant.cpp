@@ -4,6 +4,9 @@
 #include <QLocale>
 #include <QTest>
 #include <algorithm>
+#include <cmath>
+#include <limits>
+#include <random>
 
 Q_DECLARE_METATYPE(Variant)
 
@@ -14,6 +17,8 @@ private Q_SLOTS:
     void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void conversions_data();
     void conversions();
+    void currencyTextInLocales_data();
+    void currencyTextInLocales();
     void toString_data();
     void toString();
     void toStringFollowsLocale();
@@ -24,7 +29,9 @@ private Q_SLOTS:
     void nullIsNeverEqual();
     void arithmetic_data();
     void arithmetic();
+    void largeCurrencySumsAreExact();
     void compareSortsEmptyNullNumbersText();
+    void compareIsAStrictWeakOrdering();
     void copiesAndMovesKeepValues();
     void textAroundInlineCapacity_data();
     void textAroundInlineCapacity();
@@ -32,6 +39,8 @@ private Q_SLOTS:
     void numericText_data();
     void numericText();
     void dateAndBooleanText();
+    void dateTextReadsBack_data();
+    void dateTextReadsBack();
 };
 
 namespace {
@@ -42,9 +51,26 @@ Variant i16(int v) {
 Variant money(double v) {
     return Variant(Currency::fromDouble(v));
 }
+Variant cy(qint64 scaled) {
+    return Variant(Currency{scaled});
+}
+constexpr qint64 CyMax = std::numeric_limits<qint64>::max();
+constexpr qint64 CyMin = std::numeric_limits<qint64>::min();
+constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double Inf = std::numeric_limits<double>::infinity();
 Variant date(int y, int m, int d, int h = 0, int mi = 0, int s = 0) {
     return Variant(QDateTime(QDate(y, m, d), QTime(h, mi, s)));
 }
+
+// Sets the default locale for one test and puts the one before back.
+class DefaultLocale {
+public:
+    explicit DefaultLocale(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~DefaultLocale() { QLocale::setDefault(m_saved); }
+
+private:
+    QLocale m_saved;
+};
 
 } // namespace
 
@@ -83,6 +109,13 @@ void tst_Variant::conversions_data() {
     row("CCur half to even down", 0.12345, cur, true, money(0.1234));
     row("CCur half to even up", 0.12355, cur, true, money(0.1236));
     row("CCur overflow", 1e20, cur, false, Variant());
+    row("CCur 19-digit text exact", "123456789012345.6789", cur, true, cy(1234567890123456789));
+    row("CCur text at the limit", "922337203685477.5807", cur, true, cy(CyMax));
+    row("CCur text at the negative limit", "-922337203685477.5808", cur, true, cy(CyMin));
+    row("CCur text past the limit fails", "922337203685477.5808", cur, false, Variant());
+    row("CCur exponent text", "1.5E-2", cur, true, money(0.015));
+    row("CCur Long exact", 2147483647, cur, true, cy(21474836470000));
+    row("CCur double past the limit fails", 922337203685477.5807, cur, false, Variant());
     row("CSng overflow", 1e300, sng, false, Variant());
     row("CSng", 0.5, sng, true, Variant(0.5f));
     row("CBool text True", "true", bln, true, true);
@@ -107,6 +140,62 @@ void tst_Variant::conversions() {
     const Variant result = value.convertedTo(VarType(target), &converted);
     QCOMPARE(converted, ok);
     QVERIFY2(result.sameAs(expected), qPrintable(result.typeName() + ' ' + result.toString()));
+}
+
+// Amounts as users type them in their locale (digits, group separators, signs, currency
+// symbol) convert exactly, also past the 15 digits a double keeps.
+void tst_Variant::currencyTextInLocales_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<qint64>("scaled");
+    // The whole part grouped and signed as the locale writes it, then its point and four digits.
+    auto written = [](const QLocale& locale, qint64 scaled) {
+        QLocale ungrouped = locale;
+        ungrouped.setNumberOptions(QLocale::OmitGroupSeparator);
+        const qint64 fraction = std::abs(scaled % Currency::Scale) + Currency::Scale;
+        return locale.toString(scaled / Currency::Scale) + locale.decimalPoint() +
+               ungrouped.toString(fraction).mid(1); // without the leading 1
+    };
+    auto add = [](const char* name, const QString& text, qint64 scaled) {
+        QTest::addRow("%s %s", name, qPrintable(text)) << name << text << true << scaled;
+    };
+    for (const char* name : {"C", "en_US", "de_DE", "fr_FR", "de_CH", "fi_FI", "sv_SE", "ar_EG",
+                             "fa_IR", "hi_IN", "ja_JP"}) {
+        const QLocale locale(name);
+        add(name, written(locale, 1234567890123456789), 1234567890123456789);
+        add(name, written(locale, CyMax), CyMax);
+        // Qt 6.4 reads no number with the minus sign it writes in Arabic and Persian (a
+        // double neither), so those rows take the ASCII one, which it reads.
+        const bool ownMinus = locale.toDouble(locale.toString(-1)) == -1;
+        add(name,
+            ownMinus ? written(locale, -98765432109876543)
+                     : u'-' + written(locale, 98765432109876543),
+            -98765432109876543);
+    }
+    auto row = [](const char* name, const char* locale, const char* text, bool ok, qint64 e) {
+        QTest::newRow(name) << locale << QString::fromUtf8(text) << ok << e;
+    };
+    row("symbol", "en_US", " $1,234,567,890,123.4567 ", true, 12345678901234567);
+    row("symbol after the amount", "de_DE", "1.234.567.890.123,4567 €", true, 12345678901234567);
+    row("invariant text beside a locale", "de_DE", "1234567890123.4567", true, 12345678901234567);
+    // The locale reads 1000E12, past the range; the invariant 1.000E12 must not take over.
+    row("locale form out of range", "de_DE", "1.000E12", false, 0);
+    row("grouped past the limit", "en_US", "922,337,203,685,477.5808", false, 0);
+    row("misplaced groups", "en_US", "1,23.5", false, 0);
+    row("no number", "en_US", "$", false, 0);
+}
+
+void tst_Variant::currencyTextInLocales() {
+    QFETCH(QString, locale);
+    QFETCH(QString, text);
+    QFETCH(bool, ok);
+    QFETCH(qint64, scaled);
+    const DefaultLocale inLocale{QLocale(locale)};
+    bool converted = !ok;
+    const Currency c = Variant(text).toCurrency(&converted);
+    QCOMPARE(converted, ok);
+    QCOMPARE(c.scaled, scaled);
 }
 
 void tst_Variant::toString_data() {
@@ -187,6 +276,14 @@ void tst_Variant::comparisons_data() {
     QTest::newRow("currency and double") << money(1.5) << Variant(1.5) << 0;
     QTest::newRow("currency order") << money(-0.0001) << money(0) << -1;
     QTest::newRow("date and serial") << date(1900, 1, 1) << Variant(2.0) << 0;
+    QTest::newRow("NaN above infinity") << Variant(NaN) << Variant(Inf) << 1;
+    QTest::newRow("NaN above a number") << Variant(NaN) << Variant(1) << 1;
+    QTest::newRow("NaN equals NaN") << Variant(NaN) << Variant(NaN) << 0;
+    QTest::newRow("NaN below other text") << Variant(NaN) << Variant("abc") << -1;
+    // The double nearest the largest amount lies above it.
+    QTest::newRow("currency below the double past it")
+        << cy(CyMax) << Variant(922337203685477.5807) << -1;
+    QTest::newRow("currency units apart beyond double") << cy(CyMax - 1) << cy(CyMax) << -1;
 }
 
 void tst_Variant::comparisons() {
@@ -237,6 +334,15 @@ void tst_Variant::arithmetic_data() {
     row("Currency * Integer exact", money(0.1) * i16(3), money(0.3));
     row("Currency - Currency", money(0.3) - money(0.1), money(0.2));
     row("Currency + Double is Double", money(1.5) + Variant(0.25), Variant(1.75));
+    row("Currency + Currency exact up to the limit", cy(CyMax - 1) + cy(1), cy(CyMax));
+    row("Currency - Currency exact down to the limit", cy(CyMin + 1) - cy(1), cy(CyMin));
+    row("Currency overflow moves to Double", cy(CyMax) + cy(1), Variant(922337203685477.6));
+    row("Currency underflow moves to Double", cy(CyMin) - cy(1), Variant(-922337203685477.6));
+    // 123456789.1234 × 1000.0001 = 123456801469.07891234
+    row("Currency * Currency exact", cy(1234567891234) * cy(10000001), cy(1234568014690789));
+    row("Currency * Currency half to even", cy(5) * cy(5000), cy(2));
+    row("Currency * Long overflow moves to Double", cy(CyMax) * Variant(2),
+        Variant(1844674407370955.25));
     row("Date + number is Date", date(2024, 2, 28) + Variant(1), date(2024, 2, 29));
     row("Date - number is Date", date(2024, 3, 1) - Variant(0.5), date(2024, 2, 29, 12));
     row("Date - Date is Double", date(2024, 3, 1) - date(2024, 2, 28), Variant(2.0));
@@ -256,6 +362,29 @@ void tst_Variant::arithmetic() {
     QFETCH(Variant, result);
     QFETCH(Variant, expected);
     QVERIFY2(result.sameAs(expected), qPrintable(result.typeName() + ' ' + result.toString()));
+}
+
+void tst_Variant::largeCurrencySumsAreExact() {
+    // Amounts up to 900 billion with four decimals: each one still fits a double, their sums
+    // of up to 19 digits do not.
+    std::mt19937_64 random(20240305);
+    std::uniform_int_distribution<qint64> amount(0, 9'000'000'000'000'000);
+    __int128 exact = 0;
+    Variant sum = cy(0);
+    for (int i = 0; i < 1000; ++i) {
+        const qint64 a = amount(random);
+        exact += a;
+        sum = sum + cy(a);
+    }
+    QCOMPARE(sum.type(), VarType::Currency);
+    QCOMPARE(sum.toCurrency().scaled, qint64(exact));
+    for (int i = 0; i < 1000; ++i) {
+        const qint64 a = amount(random) / 2;
+        exact -= a;
+        sum = sum - cy(a);
+    }
+    QCOMPARE(sum.type(), VarType::Currency);
+    QCOMPARE(sum.toCurrency().scaled, qint64(exact));
 }
 
 void tst_Variant::compareSortsEmptyNullNumbersText() {
@@ -278,6 +407,63 @@ void tst_Variant::compareSortsEmptyNullNumbersText() {
     QCOMPARE(names(values), "Empty: Null: Boolean:True Double:2.5 Long:3 String:10 String:B "
                             "String:a String:b");
     QCOMPARE(Variant::compare(Variant("x"), Variant("X"), Qt::CaseInsensitive), 0);
+}
+
+// A sort needs a strict weak ordering: compare must answer alike both ways round, and its
+// order and its equality must be transitive, NaN and infinities included.
+void tst_Variant::compareIsAStrictWeakOrdering() {
+    const QList<Variant> values = {Variant(NaN),
+                                   1.0,
+                                   Variant(-Inf),
+                                   Variant(2),
+                                   money(1.5),
+                                   Variant(Inf),
+                                   "abc",
+                                   Variant(),
+                                   Variant::null(),
+                                   i16(-3),
+                                   Variant(-NaN),
+                                   "7",
+                                   cy(CyMax),
+                                   Variant(922337203685477.5807),
+                                   cy(CyMax - 1),
+                                   2.0,
+                                   Variant(NaN),
+                                   true,
+                                   Variant(float(NaN)),
+                                   date(2024, 3, 5),
+                                   "-inf",
+                                   Variant(-0.0),
+                                   Variant(0.0f)};
+    auto name = [](const Variant& v) { return v.typeName() + ':' + v.toString(); };
+    auto cmp = [](const Variant& a, const Variant& b) {
+        const int c = Variant::compare(a, b);
+        return (c > 0) - (c < 0);
+    };
+    for (const Variant& a : values) {
+        for (const Variant& b : values) {
+            QVERIFY2(cmp(a, b) == -cmp(b, a), qPrintable(name(a) + " vs " + name(b)));
+            for (const Variant& c : values) {
+                if (cmp(a, b) <= 0 && cmp(b, c) <= 0)
+                    QVERIFY2(cmp(a, c) <= 0,
+                             qPrintable(name(a) + " <= " + name(b) + " <= " + name(c)));
+            }
+        }
+    }
+    QList<Variant> sorted = values;
+    const auto less = [](const Variant& a, const Variant& b) { return Variant::compare(a, b) < 0; };
+    std::sort(sorted.begin(), sorted.end(), less);
+    QVERIFY(std::is_sorted(sorted.begin(), sorted.end(), less));
+    // The NaNs end the numbers, right after infinity and before the text.
+    const qsizetype firstNaN =
+        std::find_if(
+            sorted.cbegin(), sorted.cend(),
+            [](const Variant& v) { return v.isNumericType() && std::isnan(v.toDouble()); }) -
+        sorted.cbegin();
+    QVERIFY(sorted[firstNaN - 1].sameAs(Variant(Inf)));
+    for (qsizetype i = firstNaN; i < firstNaN + 4; ++i)
+        QVERIFY2(std::isnan(sorted[i].toDouble()), qPrintable(name(sorted[i])));
+    QCOMPARE(sorted[firstNaN + 4].type(), VarType::String);
 }
 
 void tst_Variant::copiesAndMovesKeepValues() {
@@ -416,6 +602,35 @@ void tst_Variant::dateAndBooleanText() {
     QVERIFY(ok);
     QVERIFY(!Variant("  False            ").toBool(&ok));
     QVERIFY(ok);
+}
+
+// The text a date gives reads back as the same date in every locale, also where the
+// locale's long time carries a time zone that the text leaves out.
+void tst_Variant::dateTextReadsBack_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<Variant>("value");
+    const QList<std::pair<const char*, Variant>> values = {
+        {"date and time", date(2024, 3, 5, 14, 7, 9)},
+        {"morning", date(2024, 1, 2, 9, 5, 0)},
+        {"midnight", date(2024, 12, 31)},
+        {"time only", Variant::fromDate(0.75)},
+        {"before 1899-12-30", date(1850, 6, 1, 18, 30, 5)},
+        {"last second", date(9999, 12, 31, 23, 59, 59)}};
+    for (const char* locale : {"C", "en_US", "de_DE", "fi_FI", "ja_JP", "ar_EG", "zh_CN", "hi_IN",
+                               "ko_KR", "th_TH", "fa_IR", "es_ES", "sv_SE"})
+        for (const auto& [name, value] : values)
+            QTest::addRow("%s %s", locale, name) << QString::fromLatin1(locale) << value;
+}
+
+void tst_Variant::dateTextReadsBack() {
+    QFETCH(QString, locale);
+    QFETCH(Variant, value);
+    const DefaultLocale inLocale{QLocale(locale)};
+    const QString text = value.toString();
+    bool ok = false;
+    const Variant back = Variant(text).convertedTo(VarType::Date, &ok);
+    QVERIFY2(ok, qPrintable(text));
+    QVERIFY2(back.sameAs(value), qPrintable(text + " read as " + back.toString()));
 }
 
 QTEST_GUILESS_MAIN(tst_Variant)
