@@ -242,6 +242,37 @@ private Q_SLOTS:
         QTest::newRow("four decimals") << -0.0001 << "-0.0001";
         QTest::newRow("large") << 922337203685477.0 << "922337203685477";
     }
+
+    // Every amount of the range reads and writes exactly, past what a double holds; one
+    // outside the range is a bad line, never 0.
+    void amountsAreExact_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<qint64>("scaled");
+        QTest::newRow("maximum") << "922337203685477.5807" << std::numeric_limits<qint64>::max();
+        QTest::newRow("minimum") << "-922337203685477.5808" << std::numeric_limits<qint64>::min();
+        QTest::newRow("19 digits") << "123456789012345.6789" << qint64(1234567890123456789);
+        QTest::newRow("beyond double") << "900719925474.0993" << qint64(9007199254740993);
+    }
+    void amountsAreExact() {
+        QFETCH(QString, text);
+        QFETCH(qint64, scaled);
+        const std::optional<Currency> amount = CustomerFile::parseAmount(text);
+        QVERIFY(amount);
+        QCOMPARE(amount->scaled, scaled);
+        QCOMPARE(CustomerFile::formatAmount(*amount), text);
+        const QByteArray line = "priv,A,B,FIN,0," + text.toLatin1() + ",0,\r\n";
+        const CustomerFileContents contents = CustomerFile::parse(line);
+        QCOMPARE(contents.records.size(), size_t(1));
+        QCOMPARE(CustomerFile::format(contents.records),
+                 QByteArray("\"priv\",\"A\",\"B\",\"FIN\",0,") + text.toLatin1() + ",0,\r\n");
+    }
+    void amountPastTheLimitIsABadLine() {
+        const CustomerFileContents contents =
+            CustomerFile::parse("priv,A,B,FIN,0,922337203685477.5808,0,\r\n");
+        QVERIFY(contents.records.empty());
+        QCOMPARE(contents.problemCount, 1);
+        QVERIFY(contents.problems[0].reason.contains("sales"));
+    }
     void amounts() {
         QFETCH(double, value);
         QFETCH(QString, text);
@@ -269,10 +300,11 @@ private Q_SLOTS:
         QCOMPARE(readFileBytes(path), expected);
     }
 
-    // The list the program ships (copied beside the test by the build) reads cleanly, holds
-    // both types and every country of the window's list, and saves back unchanged.
+    // The list the program ships reads cleanly, holds both types and every country of the
+    // window's list, and saves back unchanged. (The shipped file itself: the copy beside the
+    // programs is the user's to change.)
     void shippedListIsWellFormed() {
-        const QString path = QCoreApplication::applicationDirPath() + "/Data/CustList.txt";
+        const QString path = QStringLiteral(TESSIX_SHIPPED_DATA "/CustList.txt");
         const QByteArray bytes = readFileBytes(path);
         QVERIFY2(!bytes.isEmpty(), qPrintable(path));
         const CustomerFileContents contents = CustomerFile::parse(bytes);

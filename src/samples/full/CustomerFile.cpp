@@ -1,18 +1,14 @@
 #include "samples/full/CustomerFile.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QLocale>
+#include "platform/FileReading.h"
+
 #include <QSaveFile>
 #include <QStringDecoder>
-
-#include <cmath>
 
 namespace {
 
 constexpr int FieldCount = 8;
 constexpr int MaxPatronState = 255;
-constexpr double CurrencyLimit = 922337203685477.5807;
 
 bool isLineEnd(QChar c) {
     return c == u'\r' || c == u'\n';
@@ -188,11 +184,6 @@ CustomerRecord toRecord(const QStringList& fields, QString& reason) {
     return record;
 }
 
-QString tooLarge() {
-    return QStringLiteral("it is larger than %1 MB, too large for a customer list")
-        .arg(CustomerFile::MaxFileBytes / (1024 * 1024));
-}
-
 } // namespace
 
 namespace CustomerFile {
@@ -219,28 +210,12 @@ CustomerFileContents parse(const QByteArray& bytes) {
 }
 
 CustomerFileContents read(const QString& path) {
+    const FileContents file = ReadRegularFile(path, MaxFileBytes);
+    if (file.error.isEmpty())
+        return parse(file.bytes);
     CustomerFileContents contents;
-    const QFileInfo info(path);
-    QFile file(path);
-    if (!info.exists()) {
-        contents.missing = true;
-        contents.openError = QStringLiteral("the file does not exist");
-    } else if (!info.isFile()) {
-        contents.openError = QStringLiteral("it is not a regular file");
-    } else if (info.size() > MaxFileBytes) {
-        contents.openError = tooLarge();
-    } else if (!file.open(QIODevice::ReadOnly)) {
-        contents.openError = file.errorString();
-    } else {
-        // The size read may differ from the size seen (a file still growing).
-        const QByteArray bytes = file.read(MaxFileBytes + 1);
-        if (bytes.size() > MaxFileBytes)
-            contents.openError = tooLarge();
-        else if (file.error() != QFileDevice::NoError)
-            contents.openError = file.errorString();
-        else
-            return parse(bytes);
-    }
+    contents.openError = file.error;
+    contents.missing = file.missing;
     return contents;
 }
 
@@ -291,13 +266,7 @@ QString formatAmount(Currency amount) {
 }
 
 std::optional<Currency> parseAmount(const QString& text) {
-    QLocale c = QLocale::c();
-    c.setNumberOptions(QLocale::RejectGroupSeparator);
-    bool ok = false;
-    const double value = c.toDouble(text.trimmed(), &ok);
-    if (!ok || !std::isfinite(value) || std::fabs(value) > CurrencyLimit)
-        return std::nullopt;
-    return Currency::fromDouble(value);
+    return Currency::parse(text);
 }
 
 } // namespace CustomerFile
