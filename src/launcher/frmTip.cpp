@@ -1,11 +1,15 @@
 #include "launcher/frmTip.h"
 
 #include "app/Global.h"
+#include "platform/IniFile.h"
 #include "platform/Twips.h"
 #include "platform/WindowPlacement.h"
 
+#include <QDir>
 #include <QFont>
 #include <QIcon>
+
+#include <algorithm>
 
 namespace {
 QPointer<frmTip> g_instance;
@@ -15,10 +19,11 @@ QRect twipsRect(int left, int top, int width, int height) {
                  TwipsToPixelsY(height));
 }
 
-int profileNumber(const QString& section, const QString& key) {
+// A count or tip number of the tips file; anything else, a negative number included, is 0.
+int profileNumber(const IniProfile& tips, const QString& section, const QString& key) {
     bool ok = false;
-    const int value = ReadIniString(TipsFilePath(), section, key, QStringLiteral("0")).toInt(&ok);
-    return ok ? value : 0;
+    const int value = tips.value(section, key, QStringLiteral("0")).toInt(&ok);
+    return ok ? std::max(value, 0) : 0;
 }
 
 QFont sansSerif(bool bold) {
@@ -93,18 +98,26 @@ void frmTip::Exec(QWidget* form) {
 }
 
 void frmTip::ShowTip(int step) {
-    m_currentTip = profileNumber(m_section, QStringLiteral("LastTip")) + step;
-    m_tipsCount = profileNumber(m_section, QStringLiteral("TipsCount"));
-    if (m_currentTip > m_tipsCount)
+    // One read of the file for the whole tip, and one write of the tip shown.
+    IniProfile tips(TipsFilePath());
+    m_tipsCount = profileNumber(tips, m_section, QStringLiteral("TipsCount"));
+    // In 64 bits: a last tip at the largest number still steps without overflowing.
+    const qint64 next = qint64(profileNumber(tips, m_section, QStringLiteral("LastTip"))) + step;
+    if (next > m_tipsCount)
         m_currentTip = 1;
-    else if (m_currentTip < 1)
+    else if (next < 1)
         m_currentTip = m_tipsCount;
-    QString text = ReadIniString(TipsFilePath(), m_section, QString::number(m_currentTip), {});
+    else
+        m_currentTip = int(next);
+    QString text = tips.value(m_section, QString::number(m_currentTip), {});
+    if (!tips.error().isEmpty())
+        text = QStringLiteral("The tips could not be read from %1 (%2).")
+                   .arg(QDir::toNativeSeparators(TipsFilePath()), tips.error());
     txtTipText->setPlainText(text.replace(QLatin1Char('|'), QStringLiteral("\n\n")));
     lblTipNo->setText(QStringLiteral("Tip %1 of %2").arg(m_currentTip).arg(m_tipsCount));
     // A read-only data folder makes this fail; the next opening then repeats the tip.
-    WriteIniString(TipsFilePath(), m_section, QStringLiteral("LastTip"),
-                   QString::number(m_currentTip));
+    if (tips.setValue(m_section, QStringLiteral("LastTip"), QString::number(m_currentTip)))
+        tips.save();
 }
 
 void frmTip::Timer1_Timer() {

@@ -1,6 +1,7 @@
 #include "platform/IniFile.h"
 
-#include <QFile>
+#include "platform/FileReading.h"
+
 #include <QList>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -64,23 +65,16 @@ void interpret(IniLine& line, const QString& text) {
     line.value = unquoted(trimmed.mid(equals + 1).trimmed());
 }
 
+} // namespace
+
 class IniDocument {
 public:
-    // A missing file gives an empty document; so does one that cannot be read, which
-    // readable() then reports.
-    explicit IniDocument(const QString& path) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            m_readable = !file.exists();
-            return;
-        }
-        const QByteArray bytes = file.readAll();
+    // The text of the file's bytes.
+    explicit IniDocument(const QByteArray& bytes) {
         const std::optional<QString> text = utf8Text(bytes);
         m_utf8 = text.has_value();
         split(m_utf8 ? *text : QString::fromLatin1(bytes));
     }
-
-    bool readable() const { return m_readable; }
 
     // The first line of key in a section of that name, if any.
     std::optional<qsizetype> findKey(const QString& section, const QString& key) const {
@@ -199,8 +193,9 @@ private:
     QList<IniLine> m_lines;
     QByteArray m_eol = "\n";
     bool m_utf8 = true;
-    bool m_readable = true;
 };
+
+namespace {
 
 bool holdsLineBreak(const QString& text) {
     return text.contains(u'\n') || text.contains(u'\r');
@@ -229,24 +224,45 @@ bool validValue(const QString& value) {
 
 } // namespace
 
+IniProfile::IniProfile(const QString& file) : m_file(file) {
+    const FileContents contents = ReadRegularFile(file, MaxIniFileBytes);
+    if (!contents.missing)
+        m_error = contents.error;
+    m_document = std::make_unique<IniDocument>(contents.bytes);
+}
+
+IniProfile::~IniProfile() = default;
+
+QString IniProfile::value(const QString& section, const QString& key,
+                          const QString& defaultValue) const {
+    const auto index = m_document->findKey(section.trimmed(), key.trimmed());
+    return index ? m_document->value(*index).left(MaxValueLength) : defaultValue;
+}
+
+bool IniProfile::setValue(const QString& section, const QString& key, const QString& value) {
+    if (!validSection(section) || !validKey(key) || !validValue(value))
+        return false;
+    m_document->set(section, key, value);
+    return true;
+}
+
+bool IniProfile::save() {
+    if (!m_error.isEmpty())
+        return false; // what could not be read must not be replaced by what could
+    QSaveFile out(m_file);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    out.write(m_document->bytes());
+    return out.commit();
+}
+
 QString ReadProfileString(const QString& file, const QString& section, const QString& key,
                           const QString& defaultValue) {
-    const IniDocument document(file);
-    const auto index = document.findKey(section.trimmed(), key.trimmed());
-    return index ? document.value(*index).left(MaxValueLength) : defaultValue;
+    return IniProfile(file).value(section, key, defaultValue);
 }
 
 bool WriteProfileString(const QString& file, const QString& section, const QString& key,
                         const QString& value) {
-    if (!validSection(section) || !validKey(key) || !validValue(value))
-        return false;
-    IniDocument document(file);
-    if (!document.readable())
-        return false;
-    document.set(section, key, value);
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    out.write(document.bytes());
-    return out.commit();
+    IniProfile profile(file);
+    return profile.setValue(section, key, value) && profile.save();
 }

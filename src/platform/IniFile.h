@@ -2,8 +2,14 @@
 
 #include <QString>
 
+#include <memory>
+
 // INI profile files read and edited in place, the way the classic profile functions do it:
-// section and key names compare without regard to case, other lines stay as they are.
+// section and key names compare without regard to case, other lines stay as they are. A file
+// is read only when it is a regular file of at most MaxIniFileBytes; any other reads as
+// empty and is never written.
+
+inline constexpr qint64 MaxIniFileBytes = 8 * 1024 * 1024;
 
 // The value of key in section, or defaultValue when the file, the section or the key is
 // missing. Whitespace around the value goes, and so do matching quotes around it; the value
@@ -27,3 +33,32 @@ QString ReadProfileString(const QString& file, const QString& section, const QSt
 // - a line break or a lone surrogate in any of them.
 bool WriteProfileString(const QString& file, const QString& section, const QString& key,
                         const QString& value);
+
+class IniDocument;
+
+// One INI file read once, for several values read and set, then written at once; the
+// functions above do the same for a single value.
+class IniProfile {
+public:
+    explicit IniProfile(const QString& file);
+    ~IniProfile();
+    IniProfile(const IniProfile&) = delete;
+    IniProfile& operator=(const IniProfile&) = delete;
+
+    // Why the file could not be read (then it reads as empty and save() refuses); empty
+    // when it was read or does not exist yet.
+    const QString& error() const { return m_error; }
+
+    // As ReadProfileString.
+    QString value(const QString& section, const QString& key, const QString& defaultValue) const;
+    // As WriteProfileString, in memory: false and nothing changed for names or a value that
+    // could not be read back.
+    bool setValue(const QString& section, const QString& key, const QString& value);
+    // Replaces the file as a whole, or leaves it as it was and returns false.
+    bool save();
+
+private:
+    QString m_file;
+    QString m_error;
+    std::unique_ptr<IniDocument> m_document;
+};

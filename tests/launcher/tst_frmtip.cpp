@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -83,6 +84,48 @@ private Q_SLOTS:
         writeTips("[frmSample]\nTipsCount=1\n1=First sentence.|Second sentence.\n");
         QCOMPARE(open().txtTipText->toPlainText(),
                  QStringLiteral("First sentence.\n\nSecond sentence."));
+    }
+
+    // Numbers at or past the 32-bit limits, or negative, step without overflowing.
+    void extremeNumbersAreClamped_data() {
+        QTest::addColumn<QByteArray>("numbers");
+        QTest::addColumn<int>("step"); // +1 Next, -1 Previous
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("last tip at the limit")
+            << QByteArray("TipsCount=3\nLastTip=2147483647\n") << 1 << "Tip 1 of 3";
+        QTest::newRow("both at the limit")
+            << QByteArray("TipsCount=2147483647\nLastTip=2147483647\n") << 1
+            << "Tip 1 of 2147483647";
+        QTest::newRow("count past the limit")
+            << QByteArray("TipsCount=99999999999\nLastTip=2\n") << 1 << "Tip 1 of 0";
+        QTest::newRow("negative last tip, back")
+            << QByteArray("TipsCount=3\nLastTip=-2147483648\n") << -1 << "Tip 3 of 3";
+        QTest::newRow("negative count")
+            << QByteArray("TipsCount=-5\nLastTip=1\n") << 1 << "Tip 1 of 0";
+    }
+    void extremeNumbersAreClamped() {
+        QFETCH(QByteArray, numbers);
+        QFETCH(int, step);
+        QFETCH(QString, shown);
+        writeTips("[frmSample]\n" + numbers + "1=a\n2=b\n3=c\n");
+        frmTip& tip = open();
+        if (step < 0)
+            QTest::mouseClick(tip.cmdPrev, Qt::LeftButton);
+        QCOMPARE(tip.lblTipNo->text(), shown);
+    }
+
+    // A tips file that is no file (a link to an endless device) is not read; the window says
+    // why and writes nothing.
+    void unreadableTipsFileIsReported() {
+        QFile::remove(TipsFilePath());
+        QVERIFY(QFile::link("/dev/zero", TipsFilePath()));
+        frmTip& tip = open();
+        QVERIFY2(tip.txtTipText->toPlainText().contains("not a regular file"),
+                 qPrintable(tip.txtTipText->toPlainText()));
+        QVERIFY(QFileInfo(TipsFilePath()).isSymLink());
+        tip.close();
+        QTRY_VERIFY(!frmTip::Loaded());
+        QFile::remove(TipsFilePath());
     }
 
     void missingCountOrFileGivesDefaults() {

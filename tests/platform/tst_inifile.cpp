@@ -338,6 +338,52 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(file).isDir());
     }
 
+    // What is no profile file (a link to an endless device, a huge file) is neither read nor
+    // written, and says why; the program does not hang on it.
+    void noProfileFileIsLeftAlone_data() {
+        QTest::addColumn<bool>("endless");
+        QTest::newRow("link to an endless device") << true;
+        QTest::newRow("larger than the limit") << false;
+    }
+    void noProfileFileIsLeftAlone() {
+        QFETCH(bool, endless);
+        const QString file = path("tips.ini");
+        if (endless) {
+            QVERIFY(QFile::link("/dev/zero", file));
+        } else {
+            writeFileBytes(file, "[s]\nk=1\n");
+            QFile big(file);
+            QVERIFY(big.open(QIODevice::ReadWrite));
+            QVERIFY(big.resize(MaxIniFileBytes + 1));
+        }
+        const QFileInfo before(file);
+        QCOMPARE(ReadProfileString(file, "s", "k", "DEF"), QString("DEF"));
+        QVERIFY(!WriteProfileString(file, "s", "k", "2"));
+        IniProfile profile(file);
+        QVERIFY(!profile.error().isEmpty());
+        QVERIFY(profile.setValue("s", "k", "3"));
+        QVERIFY(!profile.save());
+        const QFileInfo after(file);
+        QCOMPARE(after.isSymLink(), endless);
+        QCOMPARE(after.size(), before.size());
+    }
+
+    // One read for several values and a write of some, as the tip window does it.
+    void profileReadsOnceAndSavesOnce() {
+        const QString file = path("tips.ini");
+        writeFileBytes(file, "[frmA]\r\nTipsCount=2\r\nLastTip=1\r\n1=a\r\n2=b\r\n");
+        IniProfile profile(file);
+        QVERIFY(profile.error().isEmpty());
+        QCOMPARE(profile.value("FRMA", "tipscount", "0"), QString("2"));
+        QCOMPARE(profile.value("frmA", "2", {}), QString("b"));
+        QVERIFY(!profile.setValue("frmA", ";x", "1")); // refused as the writer refuses it
+        QVERIFY(profile.setValue("frmA", "LastTip", "2"));
+        QCOMPARE(readFileBytes(file).count("LastTip=1"), 1); // nothing written before save
+        QVERIFY(profile.save());
+        QCOMPARE(readFileBytes(file),
+                 QByteArray("[frmA]\r\nTipsCount=2\r\nLastTip=2\r\n1=a\r\n2=b\r\n"));
+    }
+
 private:
     QString path(const QString& name) const { return m_dir->filePath(name); }
     std::optional<QTemporaryDir> m_dir;
