@@ -76,6 +76,7 @@ private Q_SLOTS:
     void keysRoundTrip();
     void singleCharacterKeysRoundTrip();
     void sortLayoutRestoresOntoItsOwnColumn();
+    void sortLayoutOfTheRowTextAndRepeatedColumns();
 };
 
 void TestGridLayoutText::colLayoutRoundTrip() {
@@ -242,3 +243,25 @@ void TestGridLayoutText::sortLayoutRestoresOntoItsOwnColumn() {
 
 QTEST_MAIN(TestGridLayoutText)
 #include "tst_gridlayouttext.moc"
+
+// A sort on the row text column (named by its index) restores; a column given twice sorts
+// once, so the text written for it restores too. The row text column is never a column of
+// the column layout.
+void TestGridLayoutText::sortLayoutOfTheRowTextAndRepeatedColumns() {
+    GridStore a, b;
+    build(a);
+    build(b);
+    GridSort sa(a), sb(b);
+    sa.setKeys({{RowTextColIndex, SortAscending, SortTypeTextNoCase},
+                {2, SortDescending, SortTypeNumber},
+                {2, SortAscending, SortTypeByValue}});
+    QCOMPARE(criteria(sa),
+             (std::vector<std::array<int, 3>>{{RowTextColIndex, SortAscending, SortTypeTextNoCase},
+                                              {2, SortDescending, SortTypeNumber}}));
+    QVERIFY(applySortLayout(b, sb, encodeSortLayout(a, sa)));
+    QCOMPARE(criteria(sb), criteria(sa));
+
+    QString columns = encodeColLayout(a);
+    columns.replace(QStringLiteral("k:name,"), QStringLiteral("i:-1,"));
+    QVERIFY(!applyColLayout(b, columns));
+}

@@ -1,6 +1,7 @@
 #include "components/grid/GridSort.h"
 
 #include <QTest>
+#include <limits>
 #include <numeric>
 #include <random>
 
@@ -77,6 +78,18 @@ void TestGridSort::sortTypes_data() {
                                      Variant(Currency::fromDouble(0.0001)), Variant("3"),
                                      Variant()};
     QTest::newRow("currency") << money << int(SortTypeCurrency) << 0 << "dbac";
+    // One unit apart past what a double tells apart, and at the ends of the range.
+    const std::vector<Variant> large{
+        Variant(Currency{9007199254740993}), Variant(Currency{9007199254740992}),
+        Variant(Currency{9007199254740994}), Variant(Currency{INT64_MAX}),
+        Variant(Currency{INT64_MAX - 1}),    Variant(Currency{INT64_MIN})};
+    QTest::newRow("currency beyond double") << large << int(SortTypeCurrency) << 0 << "fbaced";
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::vector<Variant> odd{Variant(nan),  Variant(1.0),  Variant(inf), Variant(-nan),
+                                   Variant(-inf), Variant(-0.0), Variant(0.0)};
+    QTest::newRow("NaN after every number") << odd << int(SortTypeNumber) << 0 << "efgbcad";
+    QTest::newRow("NaN after every value") << odd << int(SortTypeByValue) << 0 << "efgbcad";
     QTest::newRow("custom without hook") << mixed << int(SortTypeCustom) << 0 << "cfebda";
 }
 

@@ -25,8 +25,9 @@ QString columnToken(const GridStore& store, int col) {
     return QStringLiteral("k:") + encodeKey(key);
 }
 
-// The column a token names in this grid, 0 when it names none. A column that has a key
-// must be named by it, so a text from a grid with other keys does not match by position.
+// The column a token names in this grid (RowTextColIndex for the row text column, which
+// only a sort names), 0 when it names none. A column that has a key must be named by it, so
+// a text from a grid with other keys does not match by position.
 int parseColumn(const GridStore& store, const QString& token) {
     if (token.startsWith(QLatin1String("k:"))) {
         // Only the very text encodeKey writes is taken: the lenient decoder would read a bad
@@ -39,6 +40,9 @@ int parseColumn(const GridStore& store, const QString& token) {
     if (token.startsWith(QLatin1String("i:"))) {
         bool ok = false;
         const int col = token.mid(2).toInt(&ok);
+        // The row text column has no key of its own: it is named by its index too.
+        if (ok && col == RowTextColIndex)
+            return col;
         return ok && col >= 1 && col <= store.ColCount() && store.ColKey(col).isEmpty() ? col : 0;
     }
     return 0;
@@ -105,7 +109,7 @@ bool applyColLayout(GridStore& store, const QString& text) {
     for (const QStringList& f : *entries) {
         Item item{parseColumn(store, f[0]), 0, true};
         int visible = 0;
-        if (item.col == 0 || !seen.insert(item.col).second ||
+        if (item.col < 1 || !seen.insert(item.col).second ||
             !parseInt(f[1], 0, 1000000, item.width) || !parseInt(f[2], 0, 1, visible))
             return false;
         item.visible = visible == 1;

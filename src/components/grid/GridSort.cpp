@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cmath>
+#include <limits>
 
 namespace {
 
@@ -23,8 +25,13 @@ struct Extracted {
 Extracted numberKey(bool ok, double value) {
     if (!ok)
         return {};
+    // Every NaN after every number, +inf included, as values compare; -0 as 0.
+    if (std::isnan(value))
+        value = std::numeric_limits<double>::quiet_NaN();
+    else if (value == 0)
+        value = 0.0;
     // IEEE order as unsigned integers: flip negatives entirely, set the sign bit of positives.
-    const auto bits = std::bit_cast<quint64>(value == 0 ? 0.0 : value);
+    const auto bits = std::bit_cast<quint64>(value);
     return {{1, (bits >> 63) ? ~bits : (bits | (quint64(1) << 63))}, {}};
 }
 
@@ -73,8 +80,9 @@ Extracted extract(const GridStore& store, int row, int col, int sortType, const 
         return numberKey(ok, d);
     }
     case SortTypeCurrency: {
+        // The scaled amount itself, not a double: amounts past 2^53 units stay apart.
         const Currency c = blank ? Currency{} : v.toCurrency(&ok);
-        return numberKey(ok, double(c.scaled));
+        return ok ? Extracted{{1, quint64(c.scaled) ^ (quint64(1) << 63)}, {}} : Extracted{};
     }
     case SortTypeCheckState:
         return numberKey(true, store.CellCheckState(row, col));
@@ -355,10 +363,15 @@ std::vector<SortKey> GridSort::keys() const {
 
 void GridSort::setKeys(const std::vector<SortKey>& keys) {
     m_entries.clear();
-    for (const SortKey& k : keys)
-        if (const GridColumn* c = m_store.ColObject(k.col))
+    for (const SortKey& k : keys) {
+        const GridColumn* c = m_store.ColObject(k.col);
+        // A column sorts once: a later key on it could never decide anything.
+        const bool known = std::any_of(m_entries.begin(), m_entries.end(),
+                                       [c](const auto& e) { return e.column == c; });
+        if (c && !known)
             m_entries.push_back(
                 {c, k.order == SortDescending ? SortDescending : SortAscending, k.sortType});
+    }
 }
 
 void GridSort::clearKeys() {
