@@ -110,7 +110,9 @@ QString WrapText(const QString& text, int width) {
         const qsizetype length = space >= 0 ? space : width;
         wrapped += all.mid(lineStart, length);
         wrapped += QStringLiteral("\r\n");
-        lineStart += length + (space >= 0 ? 1 : 0);
+        // A space right after a word that filled the line is the break, not an empty line.
+        const bool spaceTaken = space >= 0 || all[lineStart + width] == u' ';
+        lineStart += length + (spaceTaken ? 1 : 0);
     }
     wrapped += all.mid(lineStart);
     return wrapped;

@@ -45,7 +45,8 @@ void MakeNumericTextBox(QLineEdit* box, int maxLength);
 void AddLogLine(QListWidget* list, const QString& text);
 
 // Breaks text into lines of at most width - 1 characters at spaces (the last line may have
-// width), joined with CR LF.
+// width), joined with CR LF. A word of width characters or more is broken after every width
+// characters; a space right after such a piece is its break.
 QString WrapText(const QString& text, int width);
 
 // The larger of a and b; b when they are equal.

@@ -31,7 +31,9 @@ private Q_SLOTS:
         QTest::newRow("word longer than the width")
             << "a verylongword b" << 5 << "a\r\nveryl\r\nongwo\r\nrd b";
         QTest::newRow("no space at all") << "abcdefgh" << 3 << "abc\r\ndef\r\ngh";
-        QTest::newRow("width 1") << "ab c" << 1 << "a\r\nb\r\n\r\nc";
+        QTest::newRow("width 1") << "ab c" << 1 << "a\r\nb\r\nc";
+        QTest::newRow("a word filling the line, then a space")
+            << "short longword x" << 5 << "short\r\nlongw\r\nord x";
         QTest::newRow("zero width") << "a b c" << 0 << "a b c";
         QTest::newRow("negative width") << "a b c" << -4 << "a b c";
     }
