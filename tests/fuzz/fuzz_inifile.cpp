@@ -1,0 +1,124 @@
+// The INI reader and writer: a few writes with names and values from the input, into a file
+// that may start with any bytes. After each write either it was refused and the file is
+// byte for byte as before, or the key reads back as the header promises (trimmed, matching
+// quotes gone, at most 25000 characters) and every other key reads as before the write.
+// Names are taken to be the same when they match trimmed and without regard to case.
+
+#include "FuzzSupport.h"
+#include "platform/IniFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <optional>
+#include <vector>
+
+namespace {
+
+// One scratch file for the whole run, in a folder that goes at exit.
+const QString& scratchFile() {
+    static QTemporaryDir dir;
+    static const QString path = dir.filePath(QStringLiteral("fuzz.ini"));
+    if (!dir.isValid())
+        fuzz::fail("a temporary folder can be made", dir.errorString());
+    return path;
+}
+
+std::optional<QByteArray> fileBytes() {
+    QFile file(scratchFile());
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
+
+QString shownBytes(const std::optional<QByteArray>& bytes) {
+    return bytes ? QString::fromLatin1(bytes->toPercentEncoding(" []=;\"'"))
+                 : QStringLiteral("(no file)");
+}
+
+bool sameName(const QString& a, const QString& b) {
+    return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
+}
+
+bool hasLineBreak(const QString& text) {
+    return text.contains(u'\n') || text.contains(u'\r');
+}
+
+QString expectedRead(const QString& written) {
+    QString value = written.trimmed();
+    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
+        value.back() == value.front())
+        value = value.mid(1, value.size() - 2);
+    return value.left(25000);
+}
+
+// A value a file cannot hold (lines end at a line feed), so it shows "not found".
+const QString Missing = QStringLiteral("\n(missing)");
+
+struct Names {
+    std::vector<QString> sections, keys;
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider in(data, size);
+    const QString& path = scratchFile();
+    QFile::remove(path);
+    if (in.ConsumeBool()) {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            fuzz::fail("the scratch file can be written", file.errorString());
+        file.write(QByteArray::fromStdString(in.ConsumeRandomLengthString(512)));
+    }
+    Names names;
+    for (int i = 0; i < 3; ++i) {
+        names.sections.push_back(fuzz::takeText(in, 16));
+        names.keys.push_back(fuzz::takeText(in, 16));
+    }
+
+    const int writes = in.ConsumeIntegralInRange(1, 6);
+    for (int w = 0; w < writes && in.remaining_bytes() > 0; ++w) {
+        const QString& section = names.sections[in.ConsumeIntegralInRange<std::size_t>(0, 2)];
+        const QString& key = names.keys[in.ConsumeIntegralInRange<std::size_t>(0, 2)];
+        // A short piece, sometimes repeated past the 25000 characters the reader keeps.
+        const int repeat = in.ConsumeBool() ? in.ConsumeIntegralInRange(1, 3000) : 1;
+        const QString value = fuzz::takeText(in, 48).repeated(repeat);
+
+        std::vector<QString> before;
+        for (const QString& s : names.sections)
+            for (const QString& k : names.keys)
+                before.push_back(ReadProfileString(path, s, k, Missing));
+        const std::optional<QByteArray> bytesBefore = fileBytes();
+        const bool written = WriteProfileString(path, section, key, value);
+        const std::optional<QByteArray> bytesAfter = fileBytes();
+
+        const QString what =
+            QStringLiteral("[%1] \"%2\" = \"%3\"\n  file before: %4\n  file after:  %5")
+                .arg(section, key, value.left(200), shownBytes(bytesBefore),
+                     shownBytes(bytesAfter));
+        const bool mustRefuse = section.isEmpty() || key.isEmpty() || hasLineBreak(section) ||
+                                hasLineBreak(key) || hasLineBreak(value);
+        if (written && mustRefuse)
+            fuzz::fail("an empty name or a line break is refused", what);
+        if (!written) {
+            if (bytesAfter != bytesBefore)
+                fuzz::fail("a refused write leaves the file as it was", what);
+            continue;
+        }
+        std::size_t i = 0;
+        for (const QString& s : names.sections) {
+            for (const QString& k : names.keys) {
+                const QString read = ReadProfileString(path, s, k, Missing);
+                const bool same = sameName(s, section) && sameName(k, key);
+                const QString expected = same ? expectedRead(value) : before[i];
+                if (read != expected)
+                    fuzz::fail(same ? "a written key reads back" : "a write keeps the other keys",
+                               QStringLiteral("%1\n  read [%2] \"%3\": \"%4\"\n  expected: \"%5\"")
+                                   .arg(what, s, k, read.left(200), expected.left(200)));
+                ++i;
+            }
+        }
+    }
+    return 0;
+}
