@@ -498,7 +498,10 @@ QString formatNamed(const Variant& value, Named kind) {
         return value.toString();
     switch (kind) {
     case Named::GeneralNumber:
-        return Variant(number->toDouble()).toString();
+        // A number shows its own text: every digit of a Currency, and a Double near the
+        // type's limit stays finite (its digits rounded to 15 would not). Other values show
+        // as the Double they read as.
+        return value.isNumericType() ? value.toString() : Variant(value.toDouble()).toString();
     case Named::Currency: {
         Decimal rounded = *number;
         rounded.roundToDecimals(2, Decimal::Rounding::HalfAwayFromZero);

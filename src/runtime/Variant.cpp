@@ -103,6 +103,10 @@ QString doubleText(double v, int significant) {
     if (std::isinf(v))
         return v < 0 ? QStringLiteral("-Infinity") : QStringLiteral("Infinity");
     QString s = QString::number(v, 'g', significant);
+    // Rounded up past the largest double the text would read back as no number at all:
+    // such a value (near the type's limit) shows all the digits it needs instead.
+    if (!std::isfinite(s.toDouble()))
+        s = QString::number(v, 'g', QLocale::FloatingPointShortest);
     const qsizetype e = s.indexOf(u'e');
     if (e >= 0) {
         QString exp = s.mid(e + 1); // "+20", "-07"

@@ -112,6 +112,12 @@ void tst_Format::format_data() {
     row("Percent", 0.1234, "Percent", "12.34%");
     row("Scientific", 1234.5, "Scientific", "1.23E+03");
     row("General Number", 1234.5, "General Number", "1234.5");
+    row("General Number of the largest double", std::numeric_limits<double>::lowest(),
+        "General Number", "-1.7976931348623157E+308");
+    row("General Number keeps a currency's digits",
+        Variant(Currency{std::numeric_limits<qint64>::max()}), "General Number",
+        "922337203685477.5807");
+    row("General Number of numeric text", "12.50", "General Number", "12.5");
     row("Yes/No zero", 0, "Yes/No", "No");
     row("Yes/No value", 3, "Yes/No", "Yes");
     row("True/False", -1, "true/false", "True");

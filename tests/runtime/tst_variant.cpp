@@ -208,6 +208,13 @@ void tst_Variant::toString_data() {
     QTest::newRow("small") << Variant(1e-7) << "1E-07";
     QTest::newRow("15 digits stay fixed") << Variant(123456789012345.0) << "123456789012345";
     QTest::newRow("negative") << Variant(-2.5) << "-2.5";
+    // 15 digits would round past the largest double: all the digits it needs instead.
+    QTest::newRow("largest double")
+        << Variant(std::numeric_limits<double>::max()) << "1.7976931348623157E+308";
+    QTest::newRow("most negative double")
+        << Variant(std::numeric_limits<double>::lowest()) << "-1.7976931348623157E+308";
+    QTest::newRow("near the largest, 15 digits")
+        << Variant(1.7976931348623e308) << "1.7976931348623E+308";
     QTest::newRow("single") << Variant(0.1f) << "0.1";
     QTest::newRow("currency") << money(1234.5678) << "1234.5678";
     QTest::newRow("currency no trailing zeros") << money(1.5) << "1.5";
