@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <malloc.h>
+#include <thread>
 
 namespace {
 std::vector<Workload>& registry() {
@@ -15,19 +16,53 @@ std::vector<Workload>& registry() {
     return all;
 }
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    const size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
+// The runs of one side: the median is the figure, the minimum and maximum its spread.
+struct Figures {
+    double median = std::nan("");
+    double min = std::nan("");
+    double max = std::nan("");
+};
 
 // One run first that is not counted, so neither side pays for a cold heap or cold caches.
-double medianOf(int runs, const std::function<double()>& run) {
+Figures figuresOf(int runs, const std::function<double()>& run) {
     run();
-    std::vector<double> figures;
+    std::vector<double> v;
     for (int i = 0; i < std::max(1, runs); ++i)
-        figures.push_back(run());
-    return median(figures);
+        v.push_back(run());
+    std::sort(v.begin(), v.end());
+    const size_t n = v.size();
+    return {n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2, v.front(), v.back()};
+}
+
+// The processor the figures come from ("AMD EPYC 9R14, 2 cores"): figures of one machine
+// kind differ between processors, so every result names its own.
+QString processorName() {
+    QFile cpuinfo(QStringLiteral("/proc/cpuinfo"));
+    QString model = QStringLiteral("unknown processor");
+    bool avx512 = false;
+    if (cpuinfo.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        // The first processor's lines are enough: the cores of a machine are alike.
+        for (const QByteArray& line : cpuinfo.readAll().split('\n')) {
+            const QByteArray value = line.mid(line.indexOf(':') + 1).trimmed();
+            if (line.startsWith("model name"))
+                model = QString::fromUtf8(value).simplified();
+            else if (line.startsWith("flags"))
+                avx512 = value.split(' ').contains("avx512f");
+            else if (line.isEmpty())
+                break;
+        }
+    }
+    return QStringLiteral("%1, %2 cores%3")
+        .arg(model)
+        .arg(std::thread::hardware_concurrency())
+        .arg(avx512 ? QStringLiteral(", AVX-512") : QString());
+}
+
+QString spread(const Figures& f) {
+    return QStringLiteral("%1 (%2-%3)")
+        .arg(f.median, 0, 'f', 2)
+        .arg(f.min, 0, 'f', 2)
+        .arg(f.max, 0, 'f', 2);
 }
 } // namespace
 
@@ -71,22 +106,30 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(tsvPath));
             return 1;
         }
-        out << "workload\ttessix\tqt\tunit\n";
     }
-    std::printf("%-22s %14s %14s %8s  %s\n", "workload", "tessix", "qt", "qt/tessix", "unit");
+    const QString machine =
+        QStringLiteral("%1; Qt %2").arg(processorName(), QString::fromLatin1(qVersion()));
+    std::printf("Figures from: %s. Each: median (minimum-maximum) of the runs.\n",
+                qPrintable(machine));
+    if (tsv.isOpen())
+        out << "# " << machine << "; median, minimum and maximum of the runs\n"
+            << "workload\ttessix\ttessix_min\ttessix_max\tqt\tqt_min\tqt_max\tunit\n";
+    std::printf("%-20s %24s %24s %8s  %s\n", "workload", "tessix", "qt", "qt/tessix", "unit");
     for (const Workload& w : registry()) {
         if (!only.isEmpty() && !only.contains(w.name))
             continue;
-        const double ours = medianOf(w.runs, w.tessix);
-        const double theirs = tessixOnly ? std::nan("") : medianOf(w.runs, w.qt);
-        const double ratio = ours > 0 ? theirs / ours : 0;
-        std::printf("%-22s %14.2f %14.2f %8.2f  %s\n", qPrintable(w.name), ours, theirs, ratio,
-                    qPrintable(w.unit));
+        const Figures ours = figuresOf(w.runs, w.tessix);
+        const Figures theirs = tessixOnly ? Figures{} : figuresOf(w.runs, w.qt);
+        const double ratio = ours.median > 0 ? theirs.median / ours.median : 0;
+        std::printf("%-20s %24s %24s %8.2f  %s\n", qPrintable(w.name), qPrintable(spread(ours)),
+                    qPrintable(spread(theirs)), ratio, qPrintable(w.unit));
         if (!w.note.isEmpty())
             std::printf("    (%s)\n", qPrintable(w.note));
         std::fflush(stdout);
         if (tsv.isOpen())
-            out << w.name << '\t' << ours << '\t' << theirs << '\t' << w.unit << '\n';
+            out << w.name << '\t' << ours.median << '\t' << ours.min << '\t' << ours.max << '\t'
+                << theirs.median << '\t' << theirs.min << '\t' << theirs.max << '\t' << w.unit
+                << '\n';
     }
     return 0;
 }

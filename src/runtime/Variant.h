@@ -117,6 +117,17 @@ public:
     // Exact same type and value (Null equals Null here), for change detection.
     bool sameAs(const Variant& other) const;
 
+    // The text of a String where the Variant keeps it (valid while it is unchanged), empty
+    // for every other type: reading a cell's text this way copies nothing.
+    QStringView textView() const;
+    // Becomes the String text in place: a grid writes texts into its cells this way, with no
+    // Variant made and copied in between. isText: a String holding that text (as sameAs).
+    void assignText(const QString& text) {
+        release();
+        setText(text);
+    }
+    bool isText(QStringView text) const { return type() == VarType::String && textView() == text; }
+
 private:
     // Every storage starts with the same two bytes, so the tag reads the same whichever
     // storage is active (the common initial sequence of a standard-layout union). A text
@@ -165,7 +176,6 @@ private:
     bool hasSharedText() const {
         return type() == VarType::String && m_s.head.inlineLength == NotInline;
     }
-    QStringView textView() const; // the text of a String, empty for every other type
     static std::optional<int> expressionCompare(const Variant& a, const Variant& b);
     // Both expect no live QString in this Variant; other's storage becomes the active one.
     void copyFrom(const Variant& other) {

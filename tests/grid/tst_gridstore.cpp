@@ -353,6 +353,22 @@ void TestGridStore::cellTextUsesFormatAndComboText() {
     QCOMPARE(s.CellText(1, "type"), QString("Private person"));
     s.SetCellValue(1, "type", 7);
     QCOMPARE(s.CellText(1, "type"), QString("7")); // no entry: the value's own text
+
+    // The view gives the same texts; a plain text cell's without a copy.
+    s.AddCol("note");
+    s.SetCellValue(1, "note", QStringLiteral("short"));
+    s.AddRow();
+    s.SetCellValue(2, "note", QStringLiteral("a text longer than what a cell keeps inline"));
+    for (int row : {1, 2})
+        for (const char* col : {"size", "type", "note"}) {
+            QString storage;
+            QCOMPARE(s.CellTextView(row, col, storage).toString(), s.CellText(row, col));
+            if (QString(col) == "note")
+                QVERIFY(storage.isNull()); // read where the cell keeps it
+        }
+    QString storage;
+    QCOMPARE(s.CellTextView(1, "size", storage), QStringView(u"12 KB"));
+    QCOMPARE(storage, QString("12 KB")); // made, as the value is a number
 }
 
 void TestGridStore::rowSideTablesStayWithTheirRows() {

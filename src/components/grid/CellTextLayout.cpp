@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <unordered_map>
+#include <vector>
 
 namespace {
 
@@ -34,6 +35,74 @@ QString elide(const QFontMetrics& fm, const QString& text, int width, bool atWor
     return kept.isEmpty() ? QString() : kept + ellipsis;
 }
 
+// The widths of short words in one flat table: a word, its hash and its width share a
+// 32-byte slot, so a look-up reads one cache line and no key stored elsewhere (a hash map of
+// strings reads its bucket, then the key's own heap block: two misses a word once the table
+// outgrows the cache). The hash is our own, the same on every processor.
+class ShortWordWidths {
+public:
+    static constexpr qsizetype MaxLength = 12;
+
+    // The slot of word: its width when width >= 0, else a free slot to fill.
+    struct Slot {
+        quint32 hash = 0;
+        quint16 length = 0; // 0: free
+        qint16 width = -1;
+        char16_t units[MaxLength];
+    };
+    static_assert(sizeof(Slot) == 32);
+
+    Slot& find(QStringView word) {
+        if (2 * (m_used + 1) > m_slots.size())
+            grow();
+        const quint32 h = hash(word);
+        const size_t mask = m_slots.size() - 1;
+        for (size_t i = h & mask;; i = (i + 1) & mask) {
+            Slot& slot = m_slots[i];
+            if (slot.length == 0) {
+                slot.hash = h;
+                slot.length = quint16(word.size());
+                std::copy_n(word.utf16(), word.size(), slot.units);
+                slot.width = -1;
+                ++m_used;
+                return slot;
+            }
+            if (slot.hash == h && slot.length == word.size() &&
+                std::equal(word.utf16(), word.utf16() + word.size(), slot.units))
+                return slot;
+        }
+    }
+    size_t size() const { return m_used; }
+    void clear() {
+        m_slots.assign(m_slots.size(), Slot{});
+        m_used = 0;
+    }
+
+private:
+    static quint32 hash(QStringView word) {
+        quint32 h = 2166136261u;
+        for (QChar c : word)
+            h = (h ^ c.unicode()) * 16777619u;
+        return h ^ (h >> 15);
+    }
+    void grow() {
+        std::vector<Slot> old(std::max<size_t>(1024, 2 * m_slots.size()));
+        old.swap(m_slots);
+        const size_t mask = m_slots.size() - 1;
+        for (const Slot& slot : old) {
+            if (slot.length == 0)
+                continue;
+            size_t i = slot.hash & mask;
+            while (m_slots[i].length != 0)
+                i = (i + 1) & mask;
+            m_slots[i] = slot;
+        }
+    }
+
+    std::vector<Slot> m_slots;
+    size_t m_used = 0;
+};
+
 // A font's metrics and the widths of the words measured in it. Fitting thousands of rows
 // and painting every frame measure the same words again and again.
 struct WordWidths {
@@ -42,7 +111,8 @@ struct WordWidths {
     QFont font;
     QFontMetrics fm;
     int space;
-    QHash<QString, int> widths;
+    ShortWordWidths shortWords;
+    QHash<QString, int> longWords;
 
     static WordWidths& of(const QFont& font) {
         // Most calls in a row use the same font: compare with the last one before the
@@ -56,14 +126,24 @@ struct WordWidths {
     }
 
     int of(QStringView word) {
+        // A bound for programs showing endless new words.
+        constexpr qsizetype MaxWords = 100000;
+        if (word.size() <= ShortWordWidths::MaxLength) {
+            if (shortWords.size() >= MaxWords)
+                shortWords.clear();
+            ShortWordWidths::Slot& slot = shortWords.find(word);
+            if (slot.width < 0)
+                slot.width = qint16(std::min(fm.horizontalAdvance(word.toString()), 32767));
+            return slot.width;
+        }
         // A raw-data key: looking a word up copies nothing; only a new word is stored.
-        auto it = widths.constFind(QString::fromRawData(word.constData(), word.size()));
-        if (it != widths.constEnd())
+        auto it = longWords.constFind(QString::fromRawData(word.constData(), word.size()));
+        if (it != longWords.constEnd())
             return it.value();
-        if (widths.size() > 100000) // a bound for programs showing endless new words
-            widths.clear();
+        if (longWords.size() > MaxWords)
+            longWords.clear();
         const QString key = word.toString();
-        return *widths.insert(key, fm.horizontalAdvance(key));
+        return *longWords.insert(key, fm.horizontalAdvance(key));
     }
 };
 
@@ -170,14 +250,20 @@ CellTextLayout::CellTextLayout(const QString& text, const QFont& font, quint32 f
         m_lines = m_rawLines;
 }
 
-int CellTextLayout::measureHeight(const QString& text, const QFont& font, quint32 flags,
-                                  int width) {
+int CellTextLayout::measureHeight(QStringView text, const QFont& font, quint32 flags, int width) {
     WordWidths& widths = WordWidths::of(font);
-    const QString normal = paragraphs(text, flags);
+    // A copy only where line ends need normalizing: most texts are measured where they are.
+    QString storage;
+    QStringView normal = text;
+    if (text.contains(QLatin1Char('\r')) ||
+        ((flags & TextFlagSingleLine) && text.contains(QLatin1Char('\n')))) {
+        storage = paragraphs(text.toString(), flags);
+        normal = storage;
+    }
     int lines = 0;
     if (wraps(flags)) {
         WordWrapper wrapper(widths, std::max(0, width));
-        for (QStringView para : QStringView(normal).split(QLatin1Char('\n')))
+        for (QStringView para : normal.split(QLatin1Char('\n')))
             wrapper.wrap(para, [&](QStringView) { ++lines; });
     } else {
         lines = int(normal.count(QLatin1Char('\n'))) + 1;

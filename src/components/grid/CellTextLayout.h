@@ -16,7 +16,7 @@ public:
 
     // height() of such a layout without keeping its lines: fitting rows measures every
     // cell, and only the line count matters there.
-    static int measureHeight(const QString& text, const QFont& font, quint32 flags, int width);
+    static int measureHeight(QStringView text, const QFont& font, quint32 flags, int width);
 
     // Height of all lines (for fitting); lineHeight() for one line.
     int height() const { return int(m_lines.size()) * m_lineHeight; }

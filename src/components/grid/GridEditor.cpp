@@ -882,6 +882,11 @@ void TessixGrid::SetCellValue(int row, const ColRef& col, const Variant& v) {
         m_editor->valueWritten(row, m_store->ColIndex(col), v);
 }
 
+void TessixGrid::SetCellValue(int row, const ColRef& col, const QString& text) {
+    if (m_store->SetCellText(row, col, text) && m_store->hasCheckBoxLooks())
+        m_editor->valueWritten(row, m_store->ColIndex(col), Variant(text));
+}
+
 bool TessixGrid::Editable() const {
     return m_editor->Editable();
 }

@@ -88,7 +88,8 @@ GridSizing::Measured GridSizing::measureCell(int row, int col, const CellStyle& 
         m.width = layout.naturalWidth();
         m.height = layout.height();
     } else if (mayGrow(look)) {
-        const QString text = store.CellText(row, col);
+        QString storage;
+        const QStringView text = store.CellTextView(row, col, storage);
         m.height = text.isEmpty()
                        ? lineHeight(font)
                        : CellTextLayout::measureHeight(text, deviceFont(font), look.textFlags,

@@ -51,22 +51,32 @@ Qt::CaseSensitivity caseOf(int sortType) {
     return sortType == SortTypeTextCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
 }
 
-Extracted byValue(const Variant& v) {
+// A cell's text for its key. Borrowed (no copy) while the sort runs no program code that
+// could change cells; otherwise a text kept inline in the cell is copied.
+QString textOf(const Variant& v, bool borrow) {
+    const QStringView text = v.textView();
+    if (borrow && v.type() == VarType::String)
+        return QString::fromRawData(text.data(), text.size());
+    return v.toString(); // a shared text: a reference, no copy
+}
+
+Extracted byValue(const Variant& v, bool borrow) {
     if (v.isEmpty() || v.isNull())
         return {};
     if (v.type() == VarType::String)
-        return textKey(v.toString(), Qt::CaseInsensitive);
+        return textKey(textOf(v, borrow), Qt::CaseInsensitive);
     return numberKey(true, v.toDouble());
 }
 
 // The key of value v of the cell at row, col.
-Extracted extract(const GridStore& store, int row, int col, int sortType, const Variant& v) {
+Extracted extract(const GridStore& store, int row, int col, int sortType, const Variant& v,
+                  bool borrow) {
     const bool blank = v.isEmpty() || v.isNull();
     bool ok = false;
     switch (sortType) {
     case SortTypeTextNoCase:
     case SortTypeTextCase:
-        return blank ? Extracted{} : textKey(v.toString(), caseOf(sortType));
+        return blank ? Extracted{} : textKey(textOf(v, borrow), caseOf(sortType));
     case SortTypeNumber: {
         const double d = blank ? 0 : v.toDouble(&ok);
         return numberKey(ok, d);
@@ -87,7 +97,7 @@ Extracted extract(const GridStore& store, int row, int col, int sortType, const 
     case SortTypeCheckState:
         return numberKey(true, store.CellCheckState(row, col));
     default: // by value, automatic, custom (its fallback) and unknown types
-        return byValue(v);
+        return byValue(v, borrow);
     }
 }
 
@@ -149,6 +159,10 @@ public:
         : m_store(store), m_keys(keys), m_custom(custom), m_first(first) {
         const size_t n = size_t(end - first);
         m_columns.resize(keys.size());
+        // Only a custom comparison runs program code, which might change cells.
+        const bool borrow = !m_custom || std::none_of(keys.begin(), keys.end(), [](const auto& k) {
+            return k.sortType == SortTypeCustom;
+        });
         for (size_t k = 0; k < keys.size(); ++k) {
             KeyColumn& column = m_columns[k];
             column.cs = caseOf(keys[k].sortType);
@@ -156,7 +170,7 @@ public:
             const bool custom = keys[k].sortType == SortTypeCustom && m_custom;
             store.visitValues(keys[k].col, first + 1, end, [&](int row, const Variant& v) {
                 const size_t i = size_t(row - first - 1);
-                Extracted e = extract(store, row, keys[k].col, keys[k].sortType, v);
+                Extracted e = extract(store, row, keys[k].col, keys[k].sortType, v, borrow);
                 column.keys[i] = e.key;
                 if (e.key.cls == 2) {
                     column.texts.resize(n);

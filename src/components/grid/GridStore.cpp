@@ -805,6 +805,20 @@ bool GridStore::SetCellValue(int row, const ColRef& col, const Variant& value) {
     return true;
 }
 
+bool GridStore::SetCellText(int row, const ColRef& col, const QString& text) {
+    Row* r = rowAt(row);
+    const int slot = colSlot(col);
+    if (!r || slot < 0)
+        return false;
+    const bool same = valueOf(r, slot).isText(text);
+    Cell* c = setCellAt(r, slot); // it becomes a cell of its own either way
+    if (same)
+        return true;
+    c->value.assignText(text);
+    notify({GridChange::Cell, row, colOfSlot(slot)});
+    return true;
+}
+
 QString GridStore::cellText(const Row* r, int slot) const {
     const Variant& value = valueOf(r, slot);
     const CellStyle& s = look(r, slot);
@@ -813,6 +827,19 @@ QString GridStore::cellText(const Row* r, int slot) const {
             return *text;
     }
     return s.formatString.isEmpty() ? value.toString() : vb::Format(value, s.formatString);
+}
+
+QStringView GridStore::CellTextView(int row, const ColRef& col, QString& storage) const {
+    const Row* r = rowAt(row);
+    const int slot = colSlot(col);
+    if (!r || slot < 0)
+        return {};
+    const Variant& value = valueOf(r, slot);
+    const CellStyle& s = look(r, slot);
+    if (value.type() == VarType::String && s.formatString.isEmpty() && s.cellType != CellTypeCombo)
+        return value.textView();
+    storage = cellText(r, slot);
+    return storage;
 }
 
 QString GridStore::CellText(int row, const ColRef& col) const {

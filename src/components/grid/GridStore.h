@@ -156,7 +156,12 @@ public:
     void visitValues(const ColRef& col, int firstRow, int lastRow,
                      const std::function<void(int, const Variant&)>& visit) const;
     bool SetCellValue(int row, const ColRef& col, const Variant& value);
+    // SetCellValue for a text, written straight into the cell.
+    bool SetCellText(int row, const ColRef& col, const QString& text);
     QString CellText(int row, const ColRef& col) const; // formatted / combo entry text
+    // The same text without a copy where the cell holds it as it is shown (a plain text
+    // cell); otherwise made in `storage`, which the view then points into.
+    QStringView CellTextView(int row, const ColRef& col, QString& storage) const;
     // The cell's look: its own when it was created, else its column's defaults at the time
     // its row was created. Without a font of its own it shows the grid font (cellFontData).
     const CellStyle& CellLook(int row, const ColRef& col) const;

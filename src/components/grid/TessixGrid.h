@@ -131,6 +131,12 @@ public:
     Variant CellValue(int row, const ColRef& col) const { return m_store->CellValue(row, col); }
     // A check box shows the value written (GridEditor.cpp); no events.
     void SetCellValue(int row, const ColRef& col, const Variant& v);
+    // A text goes straight into the cell, with no Variant in between: filling a grid writes
+    // texts by the million.
+    void SetCellValue(int row, const ColRef& col, const QString& text);
+    void SetCellValue(int row, const ColRef& col, const char* text) {
+        SetCellValue(row, col, QString::fromUtf8(text));
+    }
     QString CellText(int row, const ColRef& col) const { return m_store->CellText(row, col); }
     FontObject CellFont(int row, const ColRef& col) { return m_store->CellFont(row, col); }
     void SetCellFont(int row, const ColRef& col, const FontObject& font) {
