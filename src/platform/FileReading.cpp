@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 QString tooLarge(qint64 maxBytes) {
@@ -27,8 +29,17 @@ FileContents ReadRegularFile(const QString& path, qint64 maxBytes) {
     } else if (!file.open(QIODevice::ReadOnly)) {
         contents.error = file.errorString();
     } else {
-        // The size read may differ from the size seen (a file still growing).
-        contents.bytes = file.read(maxBytes + 1);
+        // Read in pieces up to one byte past the limit: the size read may differ from the
+        // size seen (a file still growing, or one of the kernel's that shows none), and a
+        // single read of the limit would allocate all of it for a small file.
+        contents.bytes.reserve(std::min(info.size(), maxBytes) + 1);
+        for (;;) {
+            const qint64 want = std::min<qint64>(64 * 1024, maxBytes + 1 - contents.bytes.size());
+            const QByteArray piece = want > 0 ? file.read(want) : QByteArray();
+            if (piece.isEmpty())
+                break;
+            contents.bytes += piece;
+        }
         if (contents.bytes.size() > maxBytes)
             contents.error = tooLarge(maxBytes);
         else if (file.error() != QFileDevice::NoError)

@@ -8,7 +8,9 @@
 #include "FuzzSupport.h"
 #include "platform/IniFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <optional>
@@ -16,9 +18,12 @@
 
 namespace {
 
-// One scratch file for the whole run, in a folder that goes at exit.
+// One scratch file for the whole run, in a folder that goes at exit: in memory where the
+// system has a memory file system, as every write syncs its file to disk.
 const QString& scratchFile() {
-    static QTemporaryDir dir;
+    static QTemporaryDir dir(QFileInfo(QStringLiteral("/dev/shm")).isWritable()
+                                 ? QStringLiteral("/dev/shm/tessix-fuzz-XXXXXX")
+                                 : QDir::tempPath() + QStringLiteral("/tessix-fuzz-XXXXXX"));
     static const QString path = dir.filePath(QStringLiteral("fuzz.ini"));
     if (!dir.isValid())
         fuzz::fail("a temporary folder can be made", dir.errorString());
