@@ -1,5 +1,7 @@
 #include "Tables.h"
 
+#include "core/GridPrivate.h"
+
 #include <QHeaderView>
 #include <random>
 
@@ -18,11 +20,11 @@ QtTable::QtTable() {
     view.setModel(&model);
     // The same cell geometry as our grid's defaults and no row header, so both sides show
     // (and paint) the same number of cells.
-    const TessixGrid defaults;
+    TessixGrid defaults;
     view.verticalHeader()->hide();
     view.verticalHeader()->setMinimumSectionSize(1);
     view.verticalHeader()->setDefaultSectionSize(defaults.DefaultRowHeight());
-    view.horizontalHeader()->setDefaultSectionSize(defaults.store().DefaultColWidth());
+    view.horizontalHeader()->setDefaultSectionSize(defaults.internals().store.DefaultColWidth());
 }
 
 QString shortText(int r, int c) {

@@ -4,7 +4,7 @@
 
 #include "Tables.h"
 
-#include "components/grid/GridInput.h"
+#include "core/GridPrivate.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -89,7 +89,7 @@ double tessixSelectionRead() {
     auto grid = makeGrid();
     grid->SetRowCount(SelRows);
     grid->SetMultiSelect(true);
-    grid->input().selection().selectAll();
+    grid->internals().selection.selectAll();
     qsizetype count = 0;
     const double ms = elapsedMs([&] { count = grid->SelItems().GetRows().size(); });
     return count == qsizetype(SelRows) * Cols ? ms : -1;

@@ -3,9 +3,9 @@
 // Then any text is tried on a fresh grid: it applies, or it is refused and nothing changes.
 
 #include "FuzzSupport.h"
-#include "components/grid/GridLayoutText.h"
-#include "components/grid/GridSort.h"
-#include "components/grid/GridStore.h"
+#include "model/GridLayoutText.h"
+#include "model/GridSort.h"
+#include "model/GridStore.h"
 
 #include <vector>
 

@@ -3,8 +3,8 @@
 // canStay=1") so tests can compare the exact sequence. Handlers can be given answers:
 // `result` for BeforeCommitEdit, `cancel` for RequestEdit.
 
-#include "components/grid/GridEditor.h"
 #include "components/grid/TessixGrid.h"
+#include "input/GridEditor.h"
 
 #include <QStringList>
 #include <functional>

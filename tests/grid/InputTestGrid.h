@@ -2,7 +2,7 @@
 // A shown grid for the input tests: fixed size, 20-pixel rows, 60-pixel columns; cell (r, c)
 // holds the text "r,c". Helpers click and press keys through the real widget.
 
-#include "components/grid/GridSelection.h"
+#include "GridTestAccess.h"
 #include "components/grid/TessixGrid.h"
 
 #include <QStringList>
@@ -29,17 +29,17 @@ struct InputTestGrid {
     }
 
     QWidget* viewport() { return grid.viewport(); }
-    QPoint cellPoint(int row, int col) const { return grid.cellViewportRect(row, col).center(); }
+    QPoint cellPoint(int row, int col) const {
+        return viewportOf(grid).cellRect(row, col).center();
+    }
     QPoint headerPoint(int col) const {
-        const GridGeometry& geo = grid.geometry();
-        const int left = geo.colLeft(col) - grid.contentOffset().x();
-        return QPoint(left + geo.colWidth(col) / 2, grid.rowsTop() / 2);
+        const QRect item = viewportOf(grid).headerItemRect(col);
+        return QPoint(item.left() + item.width() / 2, item.height() / 2);
     }
     // The divider at the right edge of a column's header item.
     QPoint dividerPoint(int col) const {
-        const GridGeometry& geo = grid.geometry();
-        return QPoint(geo.colLeft(col) - grid.contentOffset().x() + geo.colWidth(col) - 1,
-                      grid.rowsTop() / 2);
+        const QRect item = viewportOf(grid).headerItemRect(col);
+        return QPoint(item.right(), item.height() / 2);
     }
 
     void click(int row, int col, Qt::KeyboardModifiers mods = {}) {

@@ -1,5 +1,5 @@
-#include "components/grid/CellTextLayout.h"
 #include "components/grid/GridTypes.h"
+#include "view/CellTextLayout.h"
 
 #include <QFontMetrics>
 #include <QTest>
@@ -20,24 +20,22 @@ void TestCellTextLayout::wrapsAsExpected_data() {
     QTest::addColumn<int>("chars"); // cell width in characters
     QTest::addColumn<QStringList>("lines");
     const quint32 wrap = TextFlagWordBreak;
-    QTest::newRow("greedy at spaces") << "alpha beta gamma" << wrap << 10
-                                      << QStringList{"alpha beta", "gamma"};
+    QTest::newRow("greedy at spaces")
+        << "alpha beta gamma" << wrap << 10 << QStringList{"alpha beta", "gamma"};
     QTest::newRow("leading spaces stay on the first line")
         << "  lead spaces" << wrap << 10 << QStringList{"  lead", "spaces"};
     QTest::newRow("inner spaces kept") << "a  b" << wrap << 10 << QStringList{"a  b"};
     QTest::newRow("trailing spaces dropped") << "word    " << wrap << 10 << QStringList{"word"};
     QTest::newRow("spaces at a break vanish")
         << "abcdefghi    z" << wrap << 10 << QStringList{"abcdefghi", "z"};
-    QTest::newRow("long word broken anywhere")
-        << "abcdefghijklmnopqrstuvwxyz" << wrap << 10
-        << QStringList{"abcdefghij", "klmnopqrst", "uvwxyz"};
+    QTest::newRow("long word broken anywhere") << "abcdefghijklmnopqrstuvwxyz" << wrap << 10
+                                               << QStringList{"abcdefghij", "klmnopqrst", "uvwxyz"};
     QTest::newRow("long word after a short one")
-        << "ab abcdefghijklmnop x" << wrap << 10
-        << QStringList{"ab", "abcdefghij", "klmnop x"};
+        << "ab abcdefghijklmnop x" << wrap << 10 << QStringList{"ab", "abcdefghij", "klmnop x"};
     QTest::newRow("line ends of every kind")
         << "one\r\ntwo\rthree" << wrap << 10 << QStringList{"one", "two", "three"};
-    QTest::newRow("empty paragraph kept") << "one\n\ntwo" << wrap << 10
-                                          << QStringList{"one", "", "two"};
+    QTest::newRow("empty paragraph kept")
+        << "one\n\ntwo" << wrap << 10 << QStringList{"one", "", "two"};
     QTest::newRow("without word break lines are not wrapped")
         << "alpha beta gamma\nz" << quint32(0) << 5 << QStringList{"alpha beta gamma", "z"};
     QTest::newRow("single line joins paragraphs")

@@ -1,5 +1,5 @@
 #include "components/grid/FontObject.h"
-#include "components/grid/GridStore.h"
+#include "model/GridStore.h"
 
 #include <QTest>
 

@@ -4,9 +4,10 @@
 // value/state link: values written by the program move the box, silently.
 
 #include "EditEventLog.h"
+#include "GridTestAccess.h"
 #include "InputTestGrid.h"
 
-#include "components/grid/GridCellControls.h"
+#include "view/GridCellControls.h"
 
 Q_DECLARE_METATYPE(Variant)
 
@@ -24,9 +25,9 @@ struct CheckGrid : InputTestGrid {
         }
     }
     QPoint boxPoint(int row, int col) {
-        const CellStyle& look = grid.store().CellLook(row, col);
+        const CellStyle& look = grid.internals().store.CellLook(row, col);
         const QRect content =
-            cellContentRect(look, grid.cellViewportRect(row, col), grid.GridLines());
+            cellContentRect(look, viewportOf(grid).cellRect(row, col), grid.GridLines());
         return checkBoxRect(look, content, checkBoxSize(grid)).center();
     }
     void clickBox(int row, int col) {
@@ -70,7 +71,7 @@ void TestGridCheckBox::clickBesideTheBoxDoesNotToggle() {
     CheckGrid t;
     t.grid.SetColWidth(2, 120);
     EditEventLog log(t.grid);
-    const QRect cell = t.grid.cellViewportRect(1, 2);
+    const QRect cell = viewportOf(t.grid).cellRect(1, 2);
     QTest::mouseClick(t.viewport(), Qt::LeftButton, {}, cell.topLeft() + QPoint(3, 3));
     QCOMPARE(t.grid.CellCheckState(1, 2), int(CheckUnchecked));
     QTest::qWait(QApplication::doubleClickInterval() + 50);
@@ -88,7 +89,7 @@ void TestGridCheckBox::spaceToggles() {
     QCOMPARE(log.lines.filter("CheckChange").size(), 2);
     // Typing letters on a check-box cell opens no text editor.
     QTest::keyClicks(&t.grid, "x");
-    QVERIFY(!t.grid.editor().isEditing());
+    QVERIFY(!t.grid.internals().editor.isEditing());
 }
 
 void TestGridCheckBox::threeStatesCycle() {

@@ -3,11 +3,12 @@
 // the keyboard and the mouse through the real popup, where separators cannot be chosen.
 
 #include "EditEventLog.h"
+#include "GridTestAccess.h"
 #include "InputTestGrid.h"
 
-#include "components/grid/GridCellControls.h"
-#include "components/grid/GridComboPopup.h"
 #include "components/iconlist/IconList.h"
+#include "input/GridComboPopup.h"
+#include "view/GridCellControls.h"
 
 namespace {
 // Column 2 holds combo cells on the list "country": a separator, two countries, a second
@@ -27,7 +28,7 @@ struct ComboGrid : InputTestGrid {
             grid.SetCellValue(r, 2, "MEX");
         }
     }
-    GridComboPopup* popup() { return grid.editor().comboPopup(); }
+    GridComboPopup* popup() { return grid.internals().editor.comboPopup(); }
     QPoint itemPoint(int index) { return popup()->visualItemRect(popup()->item(index)).center(); }
 };
 } // namespace
@@ -115,12 +116,12 @@ void TestGridCombo::cellShowsTheEntryText() {
     image.fill(Qt::red);
     icons.AddImage("mex", image);
     t.list->SetImageList(&icons);
-    QCOMPARE(t.grid.editor().comboEntryIcon(1, 2).first, nullptr); // entry has no icon
+    QCOMPARE(comboEntryIcon(t.grid.internals().context, 1, 2).first, nullptr); // entry has no icon
     ComboList* flags = t.grid.ComboLists().Add("flags");
     flags->SetImageList(&icons);
     flags->AddItem("Mexico", "MEX", 1);
     t.grid.SetCellComboList(1, 2, "flags");
-    QCOMPARE(t.grid.editor().comboEntryIcon(1, 2),
+    QCOMPARE(comboEntryIcon(t.grid.internals().context, 1, 2),
              std::make_pair(static_cast<const IconList*>(&icons), 1));
 }
 
@@ -165,9 +166,9 @@ void TestGridCombo::chooseWithMouse() {
     ComboGrid t;
     EditEventLog log(t.grid);
     t.grid.SetCurCell(3, 2);
-    QVERIFY(t.grid.editor().comboButtonShown(3, 2));
-    QVERIFY(!t.grid.editor().comboButtonShown(2, 2)); // only in the current cell
-    const QPoint button = comboButtonRect(t.grid.cellViewportRect(3, 2)).center();
+    QVERIFY(comboButtonShown(t.grid.internals().context, 3, 2));
+    QVERIFY(!comboButtonShown(t.grid.internals().context, 2, 2)); // only in the current cell
+    const QPoint button = comboButtonRect(viewportOf(t.grid).cellRect(3, 2)).center();
     QTest::mouseClick(t.viewport(), Qt::LeftButton, {}, button);
     QVERIFY(t.popup());
     QTest::mouseClick(t.popup()->viewport(), Qt::LeftButton, {}, t.itemPoint(1));
@@ -231,18 +232,18 @@ void TestGridCombo::dropDownSize() {
     QTest::keyClick(t.popup(), Qt::Key_Escape);
     t.list->SetDropDownWidth(0); // as wide as the cell
     t.key(Qt::Key_F4);
-    QCOMPARE(t.popup()->width(), t.grid.cellViewportRect(1, 2).width());
+    QCOMPARE(t.popup()->width(), viewportOf(t.grid).cellRect(1, 2).width());
 }
 
 void TestGridCombo::buttonsInAllCells() {
     ComboGrid t;
     t.grid.SetCurCell(1, 1);
-    QVERIFY(!t.grid.editor().comboButtonShown(2, 2));
+    QVERIFY(!comboButtonShown(t.grid.internals().context, 2, 2));
     t.grid.SetShowControlsInAllCells(true);
-    QVERIFY(t.grid.editor().comboButtonShown(2, 2));
+    QVERIFY(comboButtonShown(t.grid.internals().context, 2, 2));
 
     t.grid.SetEditable(false);
-    QVERIFY(!t.grid.editor().comboButtonShown(2, 2));
+    QVERIFY(!comboButtonShown(t.grid.internals().context, 2, 2));
 }
 
 QTEST_MAIN(TestGridCombo)

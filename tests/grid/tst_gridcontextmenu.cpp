@@ -4,6 +4,7 @@
 // menu is answered through the chooser seam instead of a blocking exec().
 
 #include "EditEventLog.h"
+#include "GridTestAccess.h"
 #include "InputTestGrid.h"
 
 #include "components/grid/GridContextMenu.h"
@@ -92,9 +93,9 @@ void TestGridContextMenu::areas() {
     if (where == "header")
         pos = t.headerPoint(2);
     else if (where == "below")
-        pos = QPoint(t.cellPoint(3, 1).x(), t.grid.cellViewportRect(3, 1).bottom() + 20);
+        pos = QPoint(t.cellPoint(3, 1).x(), viewportOf(t.grid).cellRect(3, 1).bottom() + 20);
     else if (where == "beyond")
-        pos = QPoint(t.grid.cellViewportRect(1, 3).right() + 20, t.headerPoint(1).y());
+        pos = QPoint(viewportOf(t.grid).cellRect(1, 3).right() + 20, t.headerPoint(1).y());
     rightClick(t.viewport(), pos);
     QCOMPARE(seen, expected);
 }
@@ -174,10 +175,11 @@ void TestGridContextMenu::editorMenuOffersItemOnRequest() {
         chooser.offered << QString("%1:%2").arg(area).arg(menu.ItemText(1));
         return 1;
     });
-    rightClick(t.grid.editor().editorWidget(), QPoint(2, 2));
+    rightClick(t.grid.internals().editor.editorWidget(), QPoint(2, 2));
     QCOMPARE(chooser.offered, QStringList({"5:Generate from the Customer Name"}));
     QCOMPARE(t.grid.EditText(), QString("JOHSM"));
-    QTest::keyClick(t.grid.editor().editorWidget(), Qt::Key_Return); // committed like typing
+    QTest::keyClick(t.grid.internals().editor.editorWidget(),
+                    Qt::Key_Return); // committed like typing
     QCOMPARE(t.grid.CellValue(1, 2).toString(), QString("JOHSM"));
 }
 

@@ -4,6 +4,7 @@
 // and focus loss. Each event must arrive once and in order.
 
 #include "EditEventLog.h"
+#include "GridTestAccess.h"
 #include "InputTestGrid.h"
 
 #include <QApplication>
@@ -17,7 +18,7 @@ Q_DECLARE_METATYPE(Variant)
 
 namespace {
 QLineEdit* lineEditor(TessixGrid& grid) {
-    return qobject_cast<QLineEdit*>(grid.editor().editorWidget());
+    return qobject_cast<QLineEdit*>(grid.internals().editor.editorWidget());
 }
 } // namespace
 
@@ -57,13 +58,13 @@ void TestGridEditing::typingStartsAndEnterCommits() {
     QVERIFY(editor && editor->isVisible());
     QCOMPARE(t.grid.EditText(), QString("x"));
     QCOMPARE(t.grid.EditSelStart(), 1);
-    QCOMPARE(editor->geometry().topLeft(), t.grid.cellViewportRect(2, 1).topLeft());
+    QCOMPARE(editor->geometry().topLeft(), viewportOf(t.grid).cellRect(2, 1).topLeft());
     QTest::keyClicks(editor, "yz");
     QCOMPARE(textChanges.size(), 2); // the starting text is no change
     QTest::keyClick(editor, Qt::Key_Return);
     QCOMPARE(t.grid.CellValue(2, 1).toString(), QString("xyz"));
     QCOMPARE(t.current(), QString("2,1"));
-    QVERIFY(!t.grid.editor().isEditing());
+    QVERIFY(!t.grid.internals().editor.isEditing());
     QCOMPARE(log.take(), QStringList({"RequestEdit 2,1 key=120 text=x",
                                       "Before 2,1 text=xyz value=xyz:String canStay=1 kind=0",
                                       "After 2,1 previous=2,1", "EditEnd 2,1"}));
@@ -117,7 +118,7 @@ void TestGridEditing::resultDiscardKeepsOldValue() {
     QTest::keyClicks(&t.grid, "z");
     QTest::keyClick(lineEditor(t.grid), Qt::Key_Return);
     QCOMPARE(t.grid.CellValue(3, 1).toString(), QString("3,1"));
-    QVERIFY(!t.grid.editor().isEditing());
+    QVERIFY(!t.grid.internals().editor.isEditing());
     QCOMPARE(log.take(),
              QStringList({"RequestEdit 3,1 key=122 text=z",
                           "Before 3,1 text=z value=z:String canStay=1 kind=0", "EditEnd 3,1"}));
@@ -131,7 +132,7 @@ void TestGridEditing::resultStayKeepsEditorOpen() {
     QTest::keyClicks(&t.grid, "z");
     QTest::keyClick(lineEditor(t.grid), Qt::Key_Down);
     t.click(5, 2); // a click elsewhere is refused too
-    QVERIFY(t.grid.editor().isEditing());
+    QVERIFY(t.grid.internals().editor.isEditing());
     QCOMPARE(t.current(), QString("3,1"));
     QCOMPARE(t.grid.EditText(), QString("z"));
     QCOMPARE(log.lines.filter(QRegularExpression("^Before")).size(), 2);
@@ -153,7 +154,7 @@ void TestGridEditing::escCancels() {
     QTest::keyClicks(&t.grid, "abc");
     QCOMPARE(t.grid.EditText(), QString("abc")); // keys sent to the grid reach the editor
     QTest::keyClick(lineEditor(t.grid), Qt::Key_Escape);
-    QVERIFY(!t.grid.editor().isEditing());
+    QVERIFY(!t.grid.internals().editor.isEditing());
     QCOMPARE(t.grid.CellValue(2, 3).toString(), QString("2,3"));
     QCOMPARE(log.take(), QStringList({"RequestEdit 2,3 key=97 text=a", "EditEnd 2,3"}));
 }
@@ -164,7 +165,7 @@ void TestGridEditing::requestEditOutputs() {
     log.cancel = true;
     t.grid.SetCurCell(1, 1);
     QTest::keyClicks(&t.grid, "k");
-    QVERIFY(!t.grid.editor().isEditing());
+    QVERIFY(!t.grid.internals().editor.isEditing());
     QCOMPARE(log.take(), QStringList({"RequestEdit 1,1 key=107 text=k"})); // no EditEnd
 
     log.cancel = false;
@@ -220,12 +221,12 @@ void TestGridEditing::appendAndNoneBehaviour() {
     QCOMPARE(t.grid.KeyPressBehaviour(), int(TypingModeAppend));
     QTest::keyClicks(&t.grid, "!");
     QCOMPARE(t.grid.EditText(), QString("2,2!"));
-    t.grid.editor().CancelEdit();
+    t.grid.internals().editor.CancelEdit();
     t.grid.SetKeyPressBehaviour(TypingModeNone);
     t.grid.SetKeyPressBehaviour(9); // ignored
     QCOMPARE(t.grid.KeyPressBehaviour(), int(TypingModeNone));
     QTest::keyClicks(&t.grid, "x");
-    QVERIFY(!t.grid.editor().isEditing());
+    QVERIFY(!t.grid.internals().editor.isEditing());
 }
 
 void TestGridEditing::startByF2DoubleClickAndClick() {
@@ -241,7 +242,7 @@ void TestGridEditing::startByF2DoubleClickAndClick() {
     bool allow = false;
     connect(&t.grid, &TessixGrid::CellDblClick, [&](CellDblClickArgs& a) { a.doDefault = allow; });
     QTest::mouseDClick(t.viewport(), Qt::LeftButton, {}, t.cellPoint(3, 2));
-    QVERIFY(!t.grid.editor().isEditing());
+    QVERIFY(!t.grid.internals().editor.isEditing());
     allow = true;
     QTest::mouseDClick(t.viewport(), Qt::LeftButton, {}, t.cellPoint(3, 2));
     QCOMPARE(t.grid.EditText(), QString("3,2"));
@@ -252,9 +253,9 @@ void TestGridEditing::startByF2DoubleClickAndClick() {
     log.take();
     t.click(4, 3);
     QTest::qWait(QApplication::doubleClickInterval() + 50);
-    QVERIFY(!t.grid.editor().isEditing());
+    QVERIFY(!t.grid.internals().editor.isEditing());
     t.click(4, 3);
-    QTRY_VERIFY(t.grid.editor().isEditing());
+    QTRY_VERIFY(t.grid.internals().editor.isEditing());
     QCOMPARE(log.take(), QStringList({"RequestEdit 4,3 key=0 text=4,3"}));
 }
 
@@ -267,13 +268,13 @@ void TestGridEditing::notEditable() {
     QTest::keyClicks(&t.grid, "x");
     QTest::keyClick(&t.grid, Qt::Key_F2);
     QTest::mouseDClick(t.viewport(), Qt::LeftButton, {}, t.cellPoint(1, 1));
-    QVERIFY(!t.grid.editor().isEditing());
+    QVERIFY(!t.grid.internals().editor.isEditing());
     QVERIFY(log.lines.isEmpty());
     // Turning editing off closes an open editor without storing.
     t.grid.SetEditable(true);
     QTest::keyClicks(&t.grid, "x");
     t.grid.SetEditable(false);
-    QVERIFY(!t.grid.editor().isEditing());
+    QVERIFY(!t.grid.internals().editor.isEditing());
     QCOMPARE(t.grid.CellValue(1, 1).toString(), QString("1,1"));
 }
 
@@ -351,7 +352,7 @@ void TestGridEditing::editTextAndCommitEditFromHandlers() {
     QTest::keyClick(lineEditor(t.grid), Qt::Key_F3);
     QCOMPARE(keys.mid(keys.size() - 2), QList<int>({66, 114})); // B, F3 (Shift came first)
     QCOMPARE(keys.first(), 16);
-    QVERIFY(!t.grid.editor().isEditing());
+    QVERIFY(!t.grid.internals().editor.isEditing());
     QCOMPARE(t.grid.CellValue(2, 2).toString(), QString("from F3"));
     QCOMPARE(log.lines.filter(QRegularExpression("^EditEnd")).size(), 1);
     t.grid.SetEditText("ignored"); // no editor: nothing happens
@@ -363,12 +364,12 @@ void TestGridEditing::multiLineEditor() {
     t.grid.SetCellTextFlags(1, 2, TextFlagWordBreak);
     t.grid.SetCurCell(1, 2);
     QTest::keyClicks(&t.grid, "a");
-    auto* editor = qobject_cast<QPlainTextEdit*>(t.grid.editor().editorWidget());
+    auto* editor = qobject_cast<QPlainTextEdit*>(t.grid.internals().editor.editorWidget());
     QVERIFY(editor);
     QTest::keyClick(editor, Qt::Key_Return, Qt::ControlModifier);
     QTest::keyClicks(editor, "b");
     QTest::keyClick(editor, Qt::Key_Up); // moves the caret, no commit
-    QVERIFY(t.grid.editor().isEditing());
+    QVERIFY(t.grid.internals().editor.isEditing());
     QTest::keyClick(editor, Qt::Key_Return);
     QCOMPARE(t.grid.CellValue(1, 2).toString(), QString("a\r\nb"));
 }
@@ -390,9 +391,9 @@ void TestGridEditing::focusLossCannotStay() {
     grid->SetCurCell(1, 1);
     grid->setFocus();
     QTest::keyClicks(grid, "v");
-    QVERIFY(grid->editor().isEditing());
+    QVERIFY(grid->internals().editor.isEditing());
     other->setFocus();
-    QVERIFY(!grid->editor().isEditing());
+    QVERIFY(!grid->internals().editor.isEditing());
     QVERIFY(grid->CellValue(1, 1).isEmpty());
     QCOMPARE(log.take(),
              QStringList({"RequestEdit 1,1 key=118 text=v",
@@ -403,14 +404,14 @@ void TestGridEditing::editorFollowsScrolling() {
     InputTestGrid t(100, 3, QSize(200, 200));
     t.grid.SetCurCell(3, 2);
     QTest::keyClick(&t.grid, Qt::Key_F2);
-    QWidget* editor = t.grid.editor().editorWidget();
+    QWidget* editor = t.grid.internals().editor.editorWidget();
     t.grid.verticalScrollBar()->setValue(40);
-    QCOMPARE(editor->geometry().topLeft(), t.grid.cellViewportRect(3, 2).topLeft());
+    QCOMPARE(editor->geometry().topLeft(), viewportOf(t.grid).cellRect(3, 2).topLeft());
     t.grid.SetColWidth(1, 90); // the column moves right
     QTest::qWait(1);
     QCoreApplication::processEvents();
     t.grid.viewport()->repaint();
-    QCOMPARE(editor->geometry().topLeft(), t.grid.cellViewportRect(3, 2).topLeft());
+    QCOMPARE(editor->geometry().topLeft(), viewportOf(t.grid).cellRect(3, 2).topLeft());
 }
 
 void TestGridEditing::rowsRemovedUnderEditor() {
@@ -419,12 +420,12 @@ void TestGridEditing::rowsRemovedUnderEditor() {
     t.grid.SetCurCell(4, 1);
     QTest::keyClicks(&t.grid, "w");
     t.grid.RemoveRow(1); // the edited row moves up: the editor follows it
-    QCOMPARE(t.grid.editor().editRow(), 3);
+    QCOMPARE(t.grid.internals().editor.editRow(), 3);
     QTest::keyClick(lineEditor(t.grid), Qt::Key_Return);
     QCOMPARE(t.grid.CellValue(3, 1).toString(), QString("w"));
     QTest::keyClicks(&t.grid, "u");
     t.grid.RemoveRow(3); // the edited row goes: the edit is cancelled
-    QVERIFY(!t.grid.editor().isEditing());
+    QVERIFY(!t.grid.internals().editor.isEditing());
     QCOMPARE(log.lines.last(), QString("EditEnd 3,1"));
 }
 

@@ -1,5 +1,6 @@
-#include "components/grid/GridGeometry.h"
+#include "GridTestAccess.h"
 #include "components/grid/TessixGrid.h"
+#include "view/GridGeometry.h"
 
 #include <QtTest>
 
@@ -236,7 +237,7 @@ void TestGridGeometry::gridFollowsMovesHidingAndHeights() {
     grid.SetRowHeight(3, 45);
     QCOMPARE(rect(3, "b").top(), 20);
     QCOMPARE(rect(4, "b").top(), 65);
-    QCOMPARE(grid.cellAtPoint(QPoint(35, 64)), std::make_pair(3, 2));
+    QCOMPARE(viewportOf(grid).cellAt(QPoint(35, 64)), std::make_pair(3, 2));
     grid.RemoveRow(1);
     QCOMPARE(rect(3, "b").top(), 45); // old row 4
     const int row = grid.AddRow();

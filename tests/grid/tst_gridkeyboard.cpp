@@ -1,6 +1,7 @@
 // Keyboard navigation through the real widget: arrows, paging, Home/End, Tab wrapping, hidden
 // rows and columns, the order of the current-cell events, KeyDown, and Shift/Ctrl moves.
 
+#include "GridTestAccess.h"
 #include "InputTestGrid.h"
 
 #include <QLineEdit>
@@ -75,14 +76,14 @@ void TestGridKeyboard::moves() {
 
 void TestGridKeyboard::paging() {
     InputTestGrid t(100, 3);
-    const int perPage = t.grid.rowsArea().height() / 20;
+    const int perPage = viewportOf(t.grid).rowsArea().height() / 20;
     QVERIFY(perPage > 2);
     t.grid.SetCurCell(1, 2);
     t.key(Qt::Key_PageDown);
     const int afterOne = t.grid.CurRow();
     // About one visible page further, and on screen.
     QVERIFY2(afterOne >= perPage && afterOne <= perPage + 1, qPrintable(t.current()));
-    QVERIFY(t.grid.rowsArea().contains(t.grid.cellViewportRect(afterOne, 2)));
+    QVERIFY(viewportOf(t.grid).rowsArea().contains(viewportOf(t.grid).cellRect(afterOne, 2)));
     t.key(Qt::Key_PageDown);
     QVERIFY(t.grid.CurRow() > afterOne + perPage - 2);
     t.key(Qt::Key_PageUp);
@@ -103,7 +104,7 @@ void TestGridKeyboard::endKeysScrollIntoView() {
     QCOMPARE(t.current(), QString("200,12"));
     QVERIFY(t.grid.verticalScrollBar()->value() > 0);
     QVERIFY(t.grid.horizontalScrollBar()->value() > 0);
-    QVERIFY(t.grid.rowsArea().contains(t.grid.cellViewportRect(200, 12)));
+    QVERIFY(viewportOf(t.grid).rowsArea().contains(viewportOf(t.grid).cellRect(200, 12)));
     t.key(Qt::Key_Home, Qt::ControlModifier);
     t.key(Qt::Key_Home);
     QCOMPARE(t.grid.verticalScrollBar()->value(), 0);

@@ -1,6 +1,6 @@
-#include "components/grid/GridLayoutText.h"
-#include "components/grid/GridSort.h"
-#include "components/grid/GridStore.h"
+#include "model/GridLayoutText.h"
+#include "model/GridSort.h"
+#include "model/GridStore.h"
 
 #include <QTest>
 #include <array>

@@ -2,9 +2,10 @@
 // modifiers adding keys, refused by the handler), column resizing and dragging, the mouse
 // events with their rows and columns, hot tracking, the wheel and tooltips.
 
+#include "GridTestAccess.h"
 #include "InputTestGrid.h"
 
-#include "components/grid/GridInput.h"
+#include "input/GridInput.h"
 
 #include <QHelpEvent>
 #include <QScrollBar>
@@ -246,9 +247,10 @@ void TestGridMouse::mouseDownRowsAndCols() {
     const int beyondX = 3 * 60 + 20;
     const QPoint at = where == "cell"     ? cell
                       : where == "header" ? header
-                      : where == "below"  ? QPoint(cell.x(), t.grid.rowsTop() + 4 * 20 + 30)
-                      : where == "right"  ? QPoint(beyondX, cell.y())
-                                          : QPoint(beyondX, header.y());
+                      : where == "below"
+                          ? QPoint(cell.x(), viewportOf(t.grid).rowsTop() + 4 * 20 + 30)
+                      : where == "right" ? QPoint(beyondX, cell.y())
+                                         : QPoint(beyondX, header.y());
     QList<int> down, up, move;
     QObject::connect(&t.grid, &TessixGrid::CellMouseDown,
                      [&](CellMouseArgs& a) { down << a.button << a.row << a.col; });
@@ -284,7 +286,8 @@ void TestGridMouse::mouseDownDoDefault() {
     QCOMPARE(t.current(), QString("2,3"));
     QCOMPARE(log, QStringList({"down 3,2", "up 3,2", "down 2,3", "up 2,3", "click 2,3"}));
     // Clicking outside the rows changes nothing.
-    QTest::mouseClick(t.viewport(), Qt::LeftButton, {}, QPoint(10, t.grid.rowsTop() + 4 * 20 + 30));
+    QTest::mouseClick(t.viewport(), Qt::LeftButton, {},
+                      QPoint(10, viewportOf(t.grid).rowsTop() + 4 * 20 + 30));
     QCOMPARE(t.current(), QString("2,3"));
 }
 
@@ -327,7 +330,7 @@ void TestGridMouse::hotCellFollowsMovedRows() {
     QTRY_COMPARE(log, QStringList({"leave 3,2", "enter 5,2"}));
 
     log.clear();
-    t.grid.verticalScrollBar()->setValue(t.grid.geometry().rowTop(10));
+    t.grid.verticalScrollBar()->setValue(t.grid.internals().geometry.rowTop(10));
     QTRY_COMPARE(log, QStringList({"leave 5,2", "enter 12,2"}));
 
     log.clear();
@@ -341,17 +344,17 @@ void TestGridMouse::hotCellFollowsMovedRows() {
 void TestGridMouse::headerHotTracking() {
     InputTestGrid t(4, 3);
     QTest::mouseMove(t.viewport(), t.headerPoint(2));
-    QCOMPARE(t.grid.Header().hotCol(), 2);
+    QCOMPARE(t.grid.internals().headerView.hotCol(), 2);
     QTest::mouseMove(t.viewport(), t.cellPoint(1, 2));
-    QCOMPARE(t.grid.Header().hotCol(), 0);
+    QCOMPARE(t.grid.internals().headerView.hotCol(), 0);
     // While the header button is held it shows pressed, not hot.
     QTest::mousePress(t.viewport(), Qt::LeftButton, {}, t.headerPoint(3));
-    QCOMPARE(t.grid.Header().pressedCol(), 3);
+    QCOMPARE(t.grid.internals().headerView.pressedCol(), 3);
     QTest::mouseRelease(t.viewport(), Qt::LeftButton, {}, t.headerPoint(3));
-    QCOMPARE(t.grid.Header().pressedCol(), 0);
+    QCOMPARE(t.grid.internals().headerView.pressedCol(), 0);
     t.grid.Header().SetHotTracking(false);
     QTest::mouseMove(t.viewport(), t.headerPoint(1));
-    QCOMPARE(t.grid.Header().hotCol(), 0);
+    QCOMPARE(t.grid.internals().headerView.hotCol(), 0);
 }
 
 void TestGridMouse::wheelScrollsByRows() {
@@ -361,11 +364,11 @@ void TestGridMouse::wheelScrollsByRows() {
     const QPoint at = t.cellPoint(1, 1);
     const int lines = QApplication::wheelScrollLines();
     wheel(t.viewport(), at, -120); // one notch down
-    QCOMPARE(v->value(), t.grid.geometry().rowTop(1 + lines));
+    QCOMPARE(v->value(), t.grid.internals().geometry.rowTop(1 + lines));
     wheel(t.viewport(), at, -60); // half a notch: waits for the rest
-    QCOMPARE(v->value(), t.grid.geometry().rowTop(1 + lines));
+    QCOMPARE(v->value(), t.grid.internals().geometry.rowTop(1 + lines));
     wheel(t.viewport(), at, -60);
-    QCOMPARE(v->value(), t.grid.geometry().rowTop(1 + 2 * lines));
+    QCOMPARE(v->value(), t.grid.internals().geometry.rowTop(1 + 2 * lines));
     wheel(t.viewport(), at, 240 * 10);
     QCOMPARE(v->value(), 0);
 }
@@ -387,7 +390,7 @@ void TestGridMouse::toolTips() {
         QHelpEvent help(QEvent::ToolTip, at, t.viewport()->mapToGlobal(at));
         QApplication::sendEvent(t.viewport(), &help);
     };
-    GridToolTips& tips = t.grid.input().toolTips();
+    GridToolTips& tips = t.grid.internals().input.toolTips();
     hover(t.cellPoint(2, 3));
     QVERIFY(tips.isShown());
     QCOMPARE(tips.shownText(), QString("Row 2\nColumn 3"));

@@ -1,5 +1,7 @@
+#include "GridTestAccess.h"
 #include "components/grid/TessixGrid.h"
 #include "components/iconlist/IconList.h"
+#include "view/CellTextLayout.h"
 
 #include <QPainter>
 #include <QtTest>
@@ -59,7 +61,7 @@ void TestGridPaint::selectionColourOpaqueAndBlended() {
     Fixture f;
     f.grid.SetSelBackColor(0x00204080); // RGB(128, 64, 32)
     f.grid.SetSelBackColorNoFocus(0x00204080);
-    f.grid.store().SetCellSelected(2, 2, true);
+    f.grid.internals().store.SetCellSelected(2, 2, true);
     f.grid.SetSelAlpha(255);
     QImage img = f.render();
     QCOMPARE(img.pixelColor(f.centre(2, 2) + QPoint(30, 0)), QColor(128, 64, 32));
@@ -215,7 +217,7 @@ void TestGridPaint::focusRectangleFramesTheCurrentCell() {
     f.grid.SetFocusRectColor1(0x000000FF);
     f.grid.SetFocusRectColor2(0x000000FF); // equal: a solid line
     f.grid.SetFocusRectThickness(2);
-    f.grid.setCurrentCellForPaint(2, 2);
+    f.grid.internals().navigation.SetCurCell(2, 2);
     QImage img = f.render();
     QCOMPARE(img.pixelColor(80, 20), QColor(Qt::red));
     QCOMPARE(img.pixelColor(81, 21), QColor(Qt::red)); // thickness 2
@@ -275,14 +277,14 @@ void TestGridPaint::updatePairsRepaintOnceAtTheOutermostEnd() {
     f.grid.EndUpdate(); // still inside the outer pair
     QCoreApplication::processEvents();
     QCOMPARE(painted, 0);
-    QVERIFY(f.grid.updating());
+    QVERIFY(f.grid.internals().updating());
     f.grid.EndUpdate();
-    QVERIFY(!f.grid.updating());
+    QVERIFY(!f.grid.internals().updating());
     QCoreApplication::processEvents();
     QCOMPARE(painted, 1);
 
     f.grid.EndUpdate(); // unbalanced: ignored
-    QVERIFY(!f.grid.updating());
+    QVERIFY(!f.grid.internals().updating());
 }
 
 void TestGridPaint::handlersMayChangeCellsWhilePainting() {

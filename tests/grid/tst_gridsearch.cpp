@@ -3,10 +3,11 @@
 // not, in the current column or in KeyPressSearchCol, matching the shown texts (combo
 // entries), skipping hidden and group rows. Time is a manual clock.
 
+#include "GridTestAccess.h"
 #include "InputTestGrid.h"
 
-#include "components/grid/GridEditor.h"
-#include "components/grid/GridSearch.h"
+#include "input/GridEditor.h"
+#include "input/GridSearch.h"
 #include "platform/Clock.h"
 
 namespace {
@@ -50,7 +51,7 @@ void TestGridSearch::prefixWithinTimeout() {
     SearchGrid t;
     QCOMPARE(t.type("b"), 2);
     QCOMPARE(t.type("r"), 3); // "br"
-    QCOMPARE(t.grid.editor().isEditing(), false);
+    QCOMPARE(t.grid.internals().editor.isEditing(), false);
     QCOMPARE(t.type("x"), 3); // "brx" matches nothing: the current row stays
     QCOMPARE(t.current(), QString("3,1"));
 }

@@ -1,3 +1,4 @@
+#include "GridTestAccess.h"
 #include "components/grid/TessixGrid.h"
 #include "components/iconlist/IconList.h"
 
@@ -216,7 +217,7 @@ void TestGridSizing::autoWidthColLeavesThePaintedPadding() {
                 f.grid.SetFont(FontObject(font));
                 f.grid.SetCellValue(2, "a", QString::fromLatin1(text));
                 f.grid.AutoWidthCol("a");
-                const QRect cell = f.grid.cellViewportRect(2, f.grid.ColIndex("a"));
+                const QRect cell = viewportOf(f.grid).cellRect(2, f.grid.ColIndex("a"));
                 for (qreal dpr : {1.0, 2.0}) {
                     const QString what = QStringLiteral("%1 %2 pt \"%3\" at %4x")
                                              .arg(QLatin1String(family))
@@ -267,7 +268,7 @@ void TestGridSizing::headerAutoHeightFitsMultiLineText() {
     f.grid.Header().AutoHeight();
     const int threeLines = f.grid.Header().Height();
     QVERIFY(threeLines > 2 * oneLine);
-    QCOMPARE(f.grid.rowsTop(), threeLines); // rows start below it
+    QCOMPARE(viewportOf(f.grid).rowsTop(), threeLines); // rows start below it
 
     f.grid.SetColHeaderTextFlags("b", TextFlagSingleLine | TextFlagEndEllipsis);
     f.grid.Header().AutoHeight();
@@ -276,7 +277,7 @@ void TestGridSizing::headerAutoHeightFitsMultiLineText() {
     f.grid.Header().SetHeight(-5); // refused
     QCOMPARE(f.grid.Header().Height(), oneLine);
     f.grid.Header().SetVisible(false);
-    QCOMPARE(f.grid.rowsTop(), 0);
+    QCOMPARE(viewportOf(f.grid).rowsTop(), 0);
 }
 
 QTEST_MAIN(TestGridSizing)

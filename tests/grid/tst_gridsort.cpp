@@ -1,4 +1,4 @@
-#include "components/grid/GridSort.h"
+#include "model/GridSort.h"
 
 #include <QTest>
 #include <limits>

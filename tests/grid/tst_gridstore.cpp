@@ -1,4 +1,4 @@
-#include "components/grid/GridStore.h"
+#include "model/GridStore.h"
 
 #include <QObject>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "components/grid/RowSelectionBits.h"
+#include "model/RowSelectionBits.h"
 
 #include <QTest>
 #include <random>

@@ -2,6 +2,7 @@
 #include "app/Startup.h"
 #include "components/grid/TessixGrid.h"
 #include "controls/HyperlinkLabel.h"
+#include "grid/GridTestAccess.h"
 #include "launcher/SampleCatalogue.h"
 #include "launcher/frmMain.h"
 #include "platform/MessageBox.h"
@@ -110,10 +111,10 @@ class TestFrmMain : public QObject {
         return names;
     }
     QPoint groupPoint(int row) {
-        return grid().cellViewportRect(row, grid().RowTextCol()).center();
+        return viewportOf(grid()).cellRect(row, grid().RowTextCol()).center();
     }
     QPoint cellPoint(int row, const char* col) {
-        return grid().cellViewportRect(row, grid().ColIndex(col)).center();
+        return viewportOf(grid()).cellRect(row, grid().ColIndex(col)).center();
     }
     void hover(const QPoint& at, Qt::MouseButtons buttons = Qt::NoButton) {
         sendMouse(viewport(), QEvent::MouseMove, at, Qt::NoButton, buttons);
@@ -230,7 +231,7 @@ private Q_SLOTS:
     void expandHintUntilTheFirstGroupChange() {
         open();
         const int ideas = groupRow(QStringLiteral("Ideas for Your Apps"));
-        const QRect band = grid().cellViewportRect(ideas, grid().RowTextCol());
+        const QRect band = viewportOf(grid()).cellRect(ideas, grid().RowTextCol());
         // The band's right part, above its unpainted bottom line.
         const auto hintArea = [](const QRect& band) {
             return QRect(band.right() - 220, band.top(), 215, band.height() - 1);
@@ -238,14 +239,14 @@ private Q_SLOTS:
         QVERIFY(whitePixels(viewport(), hintArea(band)) > 20);
 
         launcher->ExpandGroup(groupRow(QStringLiteral("Exploring Tessix")));
-        const QRect moved = grid().cellViewportRect(ideas, grid().RowTextCol());
+        const QRect moved = viewportOf(grid()).cellRect(ideas, grid().RowTextCol());
         QCOMPARE(whitePixels(viewport(), hintArea(moved)), 0);
     }
 
     void hoveringAGroupLightsItsCaption() {
         open();
         const int row = groupRow(QStringLiteral("Full-featured Demos"));
-        const QRect band = grid().cellViewportRect(row, grid().RowTextCol());
+        const QRect band = viewportOf(grid()).cellRect(row, grid().RowTextCol());
         const QRect caption(band.left() + 25, band.top() + 4, 150, band.height() - 8);
         QCOMPARE(whitePixels(viewport(), caption), 0);
 
@@ -267,16 +268,16 @@ private Q_SLOTS:
         open();
         const int row = groupRow(QStringLiteral("Editing Databases"));
         const QPoint at = groupPoint(row);
-        const QRect band = grid().cellViewportRect(row, grid().RowTextCol());
+        const QRect band = viewportOf(grid()).cellRect(row, grid().RowTextCol());
         press(at);
         release(at);
         QCOMPARE(launcher->ExpandedGroupRow(), row);
-        const int under = grid().cellAtPoint(at).first;
+        const int under = viewportOf(grid()).cellAt(at).first;
         QVERIFY(under != row); // the group moved up from under the pointer
         QTRY_COMPARE(launcher->HotRow(), under);
         QCOMPARE(launcher->ButtonState(), grid().RowIsGroup(under) ? 1 : 0);
         // The group's caption, now higher up, is not lit.
-        const QRect moved = grid().cellViewportRect(row, grid().RowTextCol());
+        const QRect moved = viewportOf(grid()).cellRect(row, grid().RowTextCol());
         QVERIFY(moved.top() < band.top());
         const QRect caption(moved.left() + 25, moved.top() + 4, 150, moved.height() - 8);
         QCOMPARE(whitePixels(viewport(), caption), 0);
@@ -373,7 +374,7 @@ private Q_SLOTS:
         } else if (releaseOn == "name") {
             target = cellPoint(row, "name");
         } else if (releaseOn == "description") {
-            target = grid().cellViewportRect(row, grid().RowTextCol()).center();
+            target = viewportOf(grid()).cellRect(row, grid().RowTextCol()).center();
         } else {
             target = cellPoint(entryRow(OtherClass), "button");
         }

@@ -1,10 +1,11 @@
 #include "app/Global.h"
 #include "app/Startup.h"
 #include "components/grid/GridComboLists.h"
-#include "components/grid/GridComboPopup.h"
 #include "components/grid/GridContextMenu.h"
-#include "components/grid/GridEditor.h"
 #include "components/grid/TessixGrid.h"
+#include "grid/GridTestAccess.h"
+#include "input/GridComboPopup.h"
+#include "input/GridEditor.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
 #include "samples/full/CustomerFile.h"
@@ -92,14 +93,14 @@ class TestFrmMyCustomers : public QObject {
 
     // Types a text into a cell's editor and commits it as Enter would.
     void editText(int row, const QString& col, const QString& text) {
-        QVERIFY(grid().editor().StartEdit(row, grid().ColIndex(col)));
+        QVERIFY(grid().internals().editor.StartEdit(row, grid().ColIndex(col)));
         grid().SetEditText(text);
         grid().CommitEdit();
     }
 
     void chooseFromList(int row, const QString& col, const QString& entryText) {
-        QVERIFY(grid().editor().StartEdit(row, grid().ColIndex(col)));
-        GridComboPopup* popup = grid().editor().comboPopup();
+        QVERIFY(grid().internals().editor.StartEdit(row, grid().ColIndex(col)));
+        GridComboPopup* popup = grid().internals().editor.comboPopup();
         QVERIFY(popup);
         const QList<QListWidgetItem*> found = popup->findItems(entryText, Qt::MatchExactly);
         QCOMPARE(found.size(), 1);
@@ -330,9 +331,9 @@ private Q_SLOTS:
     void saveWritesTheFileBack() {
         open();
         const int c1 = rowOf("C1");
-        grid().editor().toggleCheckBox(c1, grid().ColIndex("is_patron"));
+        grid().internals().editor.toggleCheckBox(c1, grid().ColIndex("is_patron"));
         QVERIFY(window->mnuFileSave->isEnabled());
-        grid().editor().toggleCheckBox(c1, grid().ColIndex("is_patron"));
+        grid().internals().editor.toggleCheckBox(c1, grid().ColIndex("is_patron"));
         window->mnuFileSave->trigger();
         QVERIFY(!window->mnuFileSave->isEnabled());
         QCOMPARE(readFileBytes(filePath()), Fixture);
@@ -343,7 +344,7 @@ private Q_SLOTS:
         open();
         window->optGrpCountries->setChecked(true);
         window->optFiltDebt->setChecked(true);
-        grid().editor().toggleCheckBox(rowOf("C2"), grid().ColIndex("is_patron"));
+        grid().internals().editor.toggleCheckBox(rowOf("C2"), grid().ColIndex("is_patron"));
         window->mnuFileSave->trigger();
         QCOMPARE(readFileBytes(filePath()),
                  QByteArray("\"priv\",\"P3\",\"Eva\",,1,0,-10,\r\n"
@@ -389,13 +390,13 @@ private Q_SLOTS:
     void idEditorTakesFiveCapitals() {
         open();
         const int row = rowOf("P1");
-        QVERIFY(grid().editor().StartEdit(row, grid().ColIndex("id")));
-        QWidget* editor = grid().editor().editorWidget();
+        QVERIFY(grid().internals().editor.StartEdit(row, grid().ColIndex("id")));
+        QWidget* editor = grid().internals().editor.editorWidget();
         QVERIFY(editor);
         grid().SetEditText({});
         QTest::keyClicks(editor, "abcdefg");
         QCOMPARE(grid().EditText(), QString("ABCDE"));
-        grid().editor().CancelEdit();
+        grid().internals().editor.CancelEdit();
     }
 
     void idChangeIsConfirmed_data() {
@@ -421,11 +422,11 @@ private Q_SLOTS:
         QCOMPARE(box.buttons(), int(vbYesNoCancel));
         QCOMPARE(box.icon(), int(vbQuestion));
         QCOMPARE(grid().CellValue(row, "id").toString(), value);
-        QCOMPARE(grid().editor().isEditing(), editorOpen);
+        QCOMPARE(grid().internals().editor.isEditing(), editorOpen);
         if (editorOpen)
             QCOMPARE(grid().EditText(), QString("NEW"));
         QCOMPARE(window->mnuFileSave->isEnabled(), saveEnabled);
-        grid().editor().CancelEdit();
+        grid().internals().editor.CancelEdit();
     }
 
     // Where the editor cannot stay open, the question offers only Yes and No.
@@ -448,13 +449,13 @@ private Q_SLOTS:
         QFETCH(QString, col);
         open();
         boxes->answer(vbOK);
-        QVERIFY(!grid().editor().StartEdit(rowOf("C1"), grid().ColIndex(col)));
+        QVERIFY(!grid().internals().editor.StartEdit(rowOf("C1"), grid().ColIndex(col)));
         const platform::MessageBoxRequest box = lastBox();
         QCOMPARE(box.text, QString("You cannot edit this column.\r\nThe value of this field is "
                                    "calculated based on additional data."));
         QCOMPARE(box.icon(), int(vbCritical));
         QCOMPARE(box.buttons(), int(vbOKOnly));
-        QVERIFY(!grid().editor().isEditing());
+        QVERIFY(!grid().internals().editor.isEditing());
     }
 
     void patronCheckBoxEnablesSave() {
@@ -524,20 +525,20 @@ private Q_SLOTS:
         const int row = rowOf("P1");
         grid().SetCellValue(row, "name", name);
         grid().SetCurCell(row, "id");
-        QVERIFY(grid().editor().StartEdit(row, grid().ColIndex("id")));
+        QVERIFY(grid().internals().editor.StartEdit(row, grid().ColIndex("id")));
         QString offered;
         GridContextMenu::setChooser([&](int area, const GridContextMenu& menu) {
             offered = area == MenuAreaEditor ? menu.ItemText(1) : QString();
             return 1;
         });
-        QWidget* editor = grid().editor().editorWidget();
+        QWidget* editor = grid().internals().editor.editorWidget();
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2),
                                 editor->mapToGlobal(QPoint(2, 2)));
         QApplication::sendEvent(editor, &event);
         GridContextMenu::setChooser({});
         QCOMPARE(offered, QString("Generate from the Customer Name"));
         QCOMPARE(grid().EditText(), id);
-        grid().editor().CancelEdit();
+        grid().internals().editor.CancelEdit();
     }
 
     // The item is offered in the ID editor only.
@@ -766,13 +767,13 @@ private Q_SLOTS:
         grid().SetCurCell(1, "name");
         QTest::keyClicks(&grid(), "ga");
         QCOMPARE(grid().CurRow(), rowOf("C2"));
-        QVERIFY(!grid().editor().isEditing());
+        QVERIFY(!grid().internals().editor.isEditing());
         // Back to editing: a typed letter replaces the cell's text in a new editor.
         window->mnuKeyPrsEdit->trigger();
         QTest::keyClicks(&grid(), "z");
-        QVERIFY(grid().editor().isEditing());
+        QVERIFY(grid().internals().editor.isEditing());
         QCOMPARE(grid().EditText(), QString("z"));
-        grid().editor().CancelEdit();
+        grid().internals().editor.CancelEdit();
     }
 
     void layoutSaveAndRestore() {

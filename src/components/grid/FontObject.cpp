@@ -1,4 +1,4 @@
-#include "FontObject.h"
+#include "components/grid/FontObject.h"
 
 #include <QHashFunctions>
 

@@ -1,6 +1,6 @@
-#include "GridColumn.h"
+#include "components/grid/GridColumn.h"
 
-#include "GridStore.h"
+#include "model/GridStore.h"
 
 #include <QHashFunctions>
 #include <algorithm>

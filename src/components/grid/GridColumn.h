@@ -3,8 +3,8 @@
 // plus the column's own settings (key, header, width, sorting). Cell defaults apply to cells
 // created after they are set; existing cells keep the look they were created with.
 
-#include "FontObject.h"
-#include "GridTypes.h"
+#include "components/grid/FontObject.h"
+#include "components/grid/GridTypes.h"
 #include "runtime/Variant.h"
 
 #include <QString>

@@ -6,6 +6,7 @@
 // shown as a heading and can never be chosen.
 
 #include "components/grid/FontObject.h"
+#include "components/iconlist/IconList.h"
 #include "runtime/Variant.h"
 
 #include <QPointer>
@@ -14,8 +15,6 @@
 #include <memory>
 #include <optional>
 #include <vector>
-
-class IconList;
 
 class ComboList {
 public:

@@ -1,30 +1,28 @@
 #pragma once
 // The `Header` object: the look of the column header (OS style or own colours, flat or
-// buttons, hot tracking, icons, sort marks) and its painting. Per-column header settings
-// (text, alignment, icon, colours) live in the column objects; the input unit tells the
-// header which item is hot or pressed.
+// buttons, hot tracking, icons, sort marks) and its height. Per-column header settings
+// (text, alignment, icon, colours) live in the column objects; the grid's view paints the
+// header from these settings.
 
 #include "components/grid/FontObject.h"
 #include "components/grid/GridTypes.h"
+#include "components/iconlist/IconList.h"
 
-#include <QObject>
 #include <QPointer>
-#include <QRect>
 
-class IconList;
-class QPainter;
-class TessixGrid;
+struct GridContext;
 
 // SortInfoStyle codes.
 enum GridSortInfoStyle : int { SortInfoNone = 0, SortInfoIcons = 1, SortInfoNumbered = 2 };
 // HotTrackFlags bits.
 enum GridHotTrackFlag : int { HotTrackIcons = 1, HotTrackText = 2, HotTrackSortInfo = 4 };
 
-class GridHeader : public QObject {
-    Q_OBJECT
+class GridHeader {
 public:
-    explicit GridHeader(TessixGrid& grid);
-    ~GridHeader() override;
+    explicit GridHeader(const GridContext& context);
+    ~GridHeader();
+    GridHeader(const GridHeader&) = delete;
+    GridHeader& operator=(const GridHeader&) = delete;
 
     bool Visible() const { return m_visible; }
     void SetVisible(bool visible);
@@ -67,41 +65,20 @@ public:
 
     // The height the header takes in the grid now (0 while hidden).
     int shownHeight() const { return m_visible ? Height() : 0; }
-    // Width an item needs for its text, icon and sort mark (fitting column widths).
-    int itemWidth(int col) const;
-
-    // Pointer and button state, set by the input unit.
-    int hotCol() const { return m_hotCol; }
-    void setHotCol(int col);
-    int pressedCol() const { return m_pressedCol; }
-    void setPressedCol(int col);
-
-    // Paints the header into `area` (viewport coordinates); columns scrolled by xOffset.
-    void paint(QPainter& p, const QRect& area, int xOffset) const;
-
-Q_SIGNALS:
-    // The look changed; `layout` when the height may have changed too.
-    void changed(bool layout);
+    // The fonts in force (the grid's font until set; the sort numbers' derived from it).
+    FontData fontData() const { return m_font.data(); }
+    FontData sortInfoFontData() const { return m_sortInfoFont.data(); }
 
 private:
-    struct Item;
-    Item itemFor(int col) const;
-    int itemHeight(int col) const;
-    void paintItem(QPainter& p, const QRect& rect, int col) const;
-    void paintSortMark(QPainter& p, const QRect& rect, int order, int position, bool hot) const;
-    int sortMarkWidth(int col) const;
-    QFont font() const;
-    void look(bool layout = false) { Q_EMIT changed(layout); }
+    void changed(bool layout = false) const;
 
-    TessixGrid& m_grid;
+    const GridContext& m_context;
     QPointer<IconList> m_imageList;
     FontHolder m_font;
     FontHolder m_sortInfoFont;
     int m_height = -1; // -1: from the font
     int m_hotTrackFlags = HotTrackText;
     int m_sortInfoStyle = SortInfoNumbered;
-    int m_hotCol = 0;
-    int m_pressedCol = 0;
     OleColor m_hotTrackForeColor = 0x00CC6600;
     OleColor m_sortIconColor = 0x80000010;
     OleColor m_foreColor = 0x80000012; // button text

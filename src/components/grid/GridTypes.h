@@ -2,8 +2,12 @@
 // Shared codes and small types of the grid. The numeric codes are the ones the windows pass,
 // so they are plain (unscoped) enums that convert to int where a member takes a number.
 
+#include "runtime/Variant.h"
+
 #include <QString>
 #include <cstdint>
+
+class QObject;
 
 // A cell by row and column index (0 for none).
 struct GridCellPos {
@@ -92,3 +96,26 @@ enum GridSelectionMode : int { SelectionCells = 0, SelectionRows = 1 };
 
 // RowTreeButton.
 enum GridTreeButton : int { TreeButtonNone = 1, TreeButtonShown = 2 };
+
+// KeyPressBehaviour codes.
+enum GridKeyPressBehaviour : int {
+    TypingModeNone = 0,
+    TypingModeAppend = 1,
+    TypingModeReplace = 2,
+    TypingModeSearchCurCol = 3,
+    TypingModeSearchCol = 4
+};
+
+// A three-state check box: CellStyleFlags bit 16.
+constexpr quint32 ThreeStateStyleFlag = 16;
+
+// Named optional arguments of AddRow.
+struct AddRowArgs {
+    int insertBefore = 0; // 0: append (or after the parent's subtree)
+    bool group = false;   // RowIsGroup
+    int height = -1;      // -1: DefaultRowHeight
+    Variant tag;          // RowTag
+    QObject* tagObject = nullptr;
+    bool visible = true;
+    int parentRow = 0; // the new row becomes the last child of this row
+};

@@ -1,260 +1,410 @@
 #include "components/grid/TessixGrid.h"
 
-#include "components/grid/GridEditor.h"
-#include "components/grid/GridInput.h"
-#include "components/grid/GridLayoutText.h"
-#include "components/grid/GridSizing.h"
-#include "components/iconlist/IconList.h"
+#include "core/GridEventSink.h"
+#include "core/GridPrivate.h"
+#include "model/GridCellWrite.h"
+#include "model/GridLayoutText.h"
 #include "platform/Colors.h"
 
 #include <QFocusEvent>
+#include <QMetaMethod>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QScrollBar>
 #include <algorithm>
 
-// What the geometry measures, answered from the store and the look.
-class TessixGrid::Space : public GridGeometry::Source {
+// The parts' events, raised as the widget's signals.
+class TessixGrid::Relay final : public GridEventSink {
 public:
-    explicit Space(TessixGrid& grid) : m_grid(grid) {}
+    explicit Relay(TessixGrid& grid) : m_grid(grid) {}
 
-    // GridGeometry::Source
-    int rowCount() const override { return m_grid.m_store->RowCount(); }
-    GridGeometry::RowLayout rowLayout(int row) const override {
-        const GridStore& s = *m_grid.m_store;
-        GridGeometry::RowLayout l;
-        l.group = s.RowIsGroup(row);
-        l.height = s.shownRowHeight(row);
-        // Without row text the cells take the whole row; group rows are all row text.
-        l.cellsHeight = l.group                     ? 0
-                        : m_grid.m_look.showRowText ? std::min(s.RowCellsHeight(row), l.height)
-                                                    : l.height;
-        return l;
+    bool listening(GridOptionalEvent event) const override {
+        switch (event) {
+        case GridOptionalEvent::CellSelectionChange:
+            return connected(&TessixGrid::CellSelectionChange);
+        case GridOptionalEvent::CustomDrawCellBackground:
+            return connected(&TessixGrid::CustomDrawCellBackground);
+        case GridOptionalEvent::CustomDrawCellForeground:
+            return connected(&TessixGrid::CustomDrawCellForeground);
+        }
+        return false;
     }
-    int rowHeight(int row) const override { return m_grid.m_store->shownRowHeight(row); }
-    QVector<GridGeometry::ColumnSpan> displayedColumns() const override {
-        QVector<GridGeometry::ColumnSpan> cols;
-        for (int col : m_grid.m_store->displayOrder())
-            if (const GridColumn* c = m_grid.m_store->ColObject(col); c && c->Visible())
-                cols.push_back({col, c->Width()});
-        return cols;
+
+#define TESSIX_GRID_EVENT_SIGNAL(name, params, args)                                               \
+    void name params override {                                                                    \
+        Q_EMIT m_grid.name args;                                                                   \
     }
-    int rowTextStartCol() const override {
-        // A hidden start column hands over to the next shown one in display order.
-        const GridStore& s = *m_grid.m_store;
-        const auto& order = s.displayOrder();
-        auto it = std::find(order.begin(), order.end(), m_grid.m_look.rowTextStartCol);
-        for (; it != order.end(); ++it)
-            if (const GridColumn* c = s.ColObject(*it); c && c->Visible())
-                return *it;
-        return 0;
-    }
-    int rowTextCol() const override { return RowTextColIndex; }
+    TESSIX_GRID_EVENTS(TESSIX_GRID_EVENT_SIGNAL)
+#undef TESSIX_GRID_EVENT_SIGNAL
 
 private:
+    template <typename Signal> bool connected(Signal signal) const {
+        return m_grid.isSignalConnected(QMetaMethod::fromSignal(signal));
+    }
+
     TessixGrid& m_grid;
 };
 
 TessixGrid::TessixGrid(QWidget* parent)
-    : QAbstractScrollArea(parent), m_store(std::make_unique<GridStore>()),
-      m_sort(std::make_unique<GridSort>(*m_store)), m_space(std::make_unique<Space>(*this)),
-      m_geometry(std::make_unique<GridGeometry>(*m_space)),
-      m_header(std::make_unique<GridHeader>(*this)),
-      m_painter(std::make_unique<GridPainter>(*this)),
-      m_sizing(std::make_unique<GridSizing>(*this)) {
+    : QAbstractScrollArea(parent), m_relay(std::make_unique<Relay>(*this)),
+      d(std::make_unique<GridPrivate>(*this, *m_relay)) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_InputMethodEnabled, false);
     viewport()->setMouseTracking(true);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
-    SetBorderStyle(m_look.borderStyle);
-    m_store->setChangeHandler([this](const GridChange& c) { onStoreChange(c); });
-    m_sort->setCustomSort(
-        [this](int col, int row1, int row2, const Variant& v1, const Variant& v2, int& result) {
-            CustomSortArgs args{col, row1, row2, v1, v2, result};
-            Q_EMIT CustomSort(args);
-            result = args.result;
-        });
-    m_sort->setSortHooks([this] { Q_EMIT BeforeSort(); },
-                         [this] {
-                             Q_EMIT AfterSort();
-                             requestRepaint(true);
-                         });
-    connect(m_header.get(), &GridHeader::changed, this,
-            [this](bool layout) { requestRepaint(layout); });
-    auto input = std::make_unique<GridInput>(*this);
-    m_gridInput = input.get();
-    setInputHandler(std::move(input));
-    m_editor = std::make_unique<GridEditor>(*this);
-    updateScrollBars();
+    SetBorderStyle(d->look.borderStyle);
 }
 
-TessixGrid::~TessixGrid() {
-    // The store's handler calls back into the widget: silence it before members go.
-    m_store->setChangeHandler({});
+TessixGrid::~TessixGrid() = default;
+
+// ----- One-line forwards -----
+
+GridColumn* TessixGrid::AddCol(const QString& key, const QString& headerText, int width,
+                               int sortType, const ColRef& before) {
+    return d->store.AddCol(key, headerText, width, sortType, before);
 }
 
-// ----- Store changes -> geometry and repaints -----
+bool TessixGrid::RemoveCol(const ColRef& col) {
+    return d->store.RemoveCol(col);
+}
 
-void TessixGrid::onStoreChange(const GridChange& change) {
-    if (m_gridInput)
-        m_gridInput->storeChanged(change); // the current cell follows its row
-    if (m_editor)
-        m_editor->storeChanged(change); // so does an open editor
-    switch (change.kind) {
-    case GridChange::Cell:
-        // A whole-viewport update: Qt merges them into one paint of the visible rows, and
-        // finding the cell's rectangle could force a geometry rebuild per write.
-        requestRepaint();
-        return;
-    case GridChange::Row:
-        requestRepaint();
-        return;
-    case GridChange::RowHeight:
-    case GridChange::RowVisibility:
-        m_geometry->rowHeightChanged(change.row);
-        requestRepaint(true);
-        return;
-    case GridChange::RowsInserted:
-        if (change.row == m_store->RowCount() - change.count + 1)
-            m_geometry->rowsAppended(change.count); // a log growing row by row stays O(log n)
-        else
-            m_geometry->invalidateRows();
-        requestRepaint(true);
-        return;
-    case GridChange::RowsRemoved:
-        m_geometry->rowsRemoved(change.row, change.count); // no rebuild per removal
-        requestRepaint(true);
-        return;
-    case GridChange::RowsReordered:
-    case GridChange::RowsReset:
-        m_geometry->invalidateRows();
-        requestRepaint(true);
-        return;
-    case GridChange::Columns:
-    case GridChange::Column:
-        m_geometry->invalidateColumns();
-        applyStretch();
-        requestRepaint(true);
-        return;
-    case GridChange::Font:
-        requestRepaint(true); // the header's height follows the grid font until set
-        return;
+int TessixGrid::ColCount() const {
+    return d->store.ColCount();
+}
+
+void TessixGrid::SetColCount(int count) {
+    d->store.SetColCount(count);
+}
+
+QString TessixGrid::ColKey(const ColRef& col) const {
+    return d->store.ColKey(col);
+}
+
+bool TessixGrid::SetColKey(const ColRef& col, const QString& key) {
+    return d->store.SetColKey(col, key);
+}
+
+int TessixGrid::ColIndex(const ColRef& col) const {
+    return d->store.ColIndex(col);
+}
+
+int TessixGrid::ColPos(const ColRef& col) const {
+    return d->store.ColPos(col);
+}
+
+int TessixGrid::ColAtPos(int pos) const {
+    return d->store.ColAtPos(pos);
+}
+
+bool TessixGrid::SetColPos(const ColRef& col, int pos) {
+    return d->store.SetColPos(col, pos);
+}
+
+GridColumn* TessixGrid::ColObject(const ColRef& col) const {
+    return d->store.ColObject(col);
+}
+
+void TessixGrid::Clear(bool removeCols) {
+    d->store.Clear(removeCols);
+}
+
+int TessixGrid::AddRow(const AddRowArgs& args) {
+    return d->store.AddRow(args);
+}
+
+bool TessixGrid::RemoveRow(int row) {
+    return d->store.RemoveRow(row);
+}
+
+int TessixGrid::RowCount() const {
+    return d->store.RowCount();
+}
+
+void TessixGrid::SetRowCount(int count) {
+    d->store.SetRowCount(count);
+}
+
+int TessixGrid::FindRow(const ColRef& col, const QString& text) const {
+    return d->store.FindRow(col, text);
+}
+
+int TessixGrid::FindRowByKey(const QString& key) const {
+    return d->store.FindRowByKey(key);
+}
+
+int TessixGrid::ColSortIndex(const ColRef& col) const {
+    return d->sort.ColSortIndex(col);
+}
+
+Variant TessixGrid::CellValue(int row, const ColRef& col) const {
+    return d->store.CellValue(row, col);
+}
+
+void TessixGrid::SetCellValue(int row, const ColRef& col, const char* text) {
+    SetCellValue(row, col, QString::fromUtf8(text));
+}
+
+QString TessixGrid::CellText(int row, const ColRef& col) const {
+    return d->store.CellText(row, col);
+}
+
+FontObject TessixGrid::CellFont(int row, const ColRef& col) {
+    return d->store.CellFont(row, col);
+}
+
+void TessixGrid::SetCellFont(int row, const ColRef& col, const FontObject& font) {
+    d->store.SetCellFont(row, col, font);
+}
+
+void TessixGrid::ResetCellFont(int row, const ColRef& col) {
+    d->store.ResetCellFont(row, col);
+}
+
+int TessixGrid::RowHeight(int row) const {
+    return d->store.RowHeight(row);
+}
+
+void TessixGrid::SetRowHeight(int row, int px) {
+    d->store.SetRowHeight(row, px);
+}
+
+int TessixGrid::RowCellsHeight(int row) const {
+    return d->store.RowCellsHeight(row);
+}
+
+void TessixGrid::SetRowCellsHeight(int row, int px) {
+    d->store.SetRowCellsHeight(row, px);
+}
+
+bool TessixGrid::RowVisible(int row) const {
+    return d->store.RowVisible(row);
+}
+
+void TessixGrid::SetRowVisible(int row, bool visible) {
+    d->store.SetRowVisible(row, visible);
+}
+
+Variant TessixGrid::RowTag(int row) const {
+    return d->store.RowTag(row);
+}
+
+void TessixGrid::SetRowTag(int row, const Variant& tag) {
+    d->store.SetRowTag(row, tag);
+}
+
+QObject* TessixGrid::RowTagObject(int row) const {
+    return d->store.RowTagObject(row);
+}
+
+void TessixGrid::SetRowTagObject(int row, QObject* object) {
+    d->store.SetRowTagObject(row, object);
+}
+
+QString TessixGrid::RowKey(int row) const {
+    return d->store.RowKey(row);
+}
+
+bool TessixGrid::RowIsGroup(int row) const {
+    return d->store.RowIsGroup(row);
+}
+
+void TessixGrid::SetRowIsGroup(int row, bool group) {
+    d->store.SetRowIsGroup(row, group);
+}
+
+int TessixGrid::RowTreeButton(int row) const {
+    return d->store.RowTreeButton(row);
+}
+
+void TessixGrid::SetRowTreeButton(int row, int button) {
+    d->store.SetRowTreeButton(row, button);
+}
+
+bool TessixGrid::RowExpanded(int row) const {
+    return d->store.RowExpanded(row);
+}
+
+void TessixGrid::SetRowExpanded(int row, bool expanded) {
+    d->store.SetRowExpanded(row, expanded);
+}
+
+int TessixGrid::ParentRow(int row) const {
+    return d->store.ParentRow(row);
+}
+
+int TessixGrid::SelAlpha() const {
+    return d->look.selAlpha;
+}
+
+int TessixGrid::FocusRectThickness() const {
+    return d->look.focusRectThickness;
+}
+
+int TessixGrid::BorderStyle() const {
+    return d->look.borderStyle;
+}
+
+bool TessixGrid::Enabled() const {
+    return isEnabled();
+}
+
+void TessixGrid::SetEnabled(bool enabled) {
+    setEnabled(enabled);
+}
+
+FontObject TessixGrid::Font() const {
+    return d->store.Font();
+}
+
+void TessixGrid::SetFont(const FontObject& font) {
+    d->store.SetFont(font);
+}
+
+int TessixGrid::DefaultRowHeight() const {
+    return d->store.DefaultRowHeight();
+}
+
+void TessixGrid::SetDefaultRowHeight(int px) {
+    d->store.SetDefaultRowHeight(px);
+}
+
+int TessixGrid::DefaultRowCellsHeight() const {
+    return d->store.DefaultRowCellsHeight();
+}
+
+void TessixGrid::SetDefaultRowCellsHeight(int px) {
+    d->store.SetDefaultRowCellsHeight(px);
+}
+
+bool TessixGrid::AutoWidthWithHeader() const {
+    return d->options.autoWidthWithHeader;
+}
+
+void TessixGrid::SetAutoWidthWithHeader(bool on) {
+    d->options.autoWidthWithHeader = on;
+}
+
+int TessixGrid::RowTextCol() const {
+    return d->store.RowTextCol();
+}
+
+int TessixGrid::RowTextStartCol() const {
+    return d->look.rowTextStartCol;
+}
+
+GridHeader& TessixGrid::Header() {
+    return d->header;
+}
+
+const GridHeader& TessixGrid::Header() const {
+    return d->header;
+}
+
+bool TessixGrid::SortOnHeaderClick() const {
+    return d->options.sortOnHeaderClick;
+}
+
+void TessixGrid::SetSortOnHeaderClick(bool on) {
+    d->options.sortOnHeaderClick = on;
+}
+
+bool TessixGrid::HeaderClickOption() const {
+    return d->options.headerClickOption;
+}
+
+void TessixGrid::SetHeaderClickOption(bool on) {
+    d->options.headerClickOption = on;
+}
+
+void TessixGrid::SortByCol(const ColRef& col) {
+    d->sort.SortByCol(col);
+}
+
+void TessixGrid::Sort() {
+    d->sort.Sort();
+}
+
+void TessixGrid::SortChildRows(int row) {
+    d->sort.SortChildRows(row);
+}
+
+::SortObject& TessixGrid::SortObject() {
+    return d->sortObject;
+}
+
+int TessixGrid::MemMngWantFreeRows() const {
+    return d->store.MemMngWantFreeRows();
+}
+
+void TessixGrid::SetMemMngWantFreeRows(int rows) {
+    d->store.SetMemMngWantFreeRows(rows);
+}
+
+void TessixGrid::BeginUpdate() {
+    d->beginUpdate();
+}
+
+void TessixGrid::Redraw() {
+    d->repaint(false);
+}
+
+#define TESSIX_CELL_MEMBER(Type, Name)                                                             \
+    Type TessixGrid::Name(int row, const ColRef& col) const {                                      \
+        return d->store.Name(row, col);                                                            \
+    }                                                                                              \
+    void TessixGrid::Set##Name(int row, const ColRef& col, Type value) {                           \
+        d->store.Set##Name(row, col, value);                                                       \
     }
-}
+TESSIX_CELL_MEMBER(OleColor, CellForeColor)
+TESSIX_CELL_MEMBER(OleColor, CellBackColor)
+TESSIX_CELL_MEMBER(int, CellIcon)
+TESSIX_CELL_MEMBER(int, CellIconAlign)
+TESSIX_CELL_MEMBER(int, CellCheckState)
+TESSIX_CELL_MEMBER(bool, CellCheckBoxVisible)
+TESSIX_CELL_MEMBER(int, CellCheckBoxAlign)
+TESSIX_CELL_MEMBER(int, CellType)
+TESSIX_CELL_MEMBER(QString, CellComboList)
+TESSIX_CELL_MEMBER(int, CellAlignment)
+TESSIX_CELL_MEMBER(int, CellVAlignment)
+TESSIX_CELL_MEMBER(QString, CellFormatString)
+TESSIX_CELL_MEMBER(int, CellIndentLeft)
+TESSIX_CELL_MEMBER(int, CellIndentRight)
+TESSIX_CELL_MEMBER(int, CellIndentTop)
+TESSIX_CELL_MEMBER(int, CellIndentBottom)
+TESSIX_CELL_MEMBER(quint32, CellTextFlags)
+TESSIX_CELL_MEMBER(quint32, CellStyleFlags)
+#undef TESSIX_CELL_MEMBER
 
-void TessixGrid::requestRepaint(bool layout) {
-    if (updating()) {
-        m_pendingRepaint = true;
-        m_pendingLayout = m_pendingLayout || layout;
-        return;
+#define TESSIX_LOOK_MEMBER(Type, Name, field)                                                      \
+    Type TessixGrid::Name() const {                                                                \
+        return d->look.field;                                                                      \
+    }                                                                                              \
+    void TessixGrid::Set##Name(Type value) {                                                       \
+        d->look.field = value;                                                                     \
+        d->repaint(false);                                                                         \
     }
-    if (layout)
-        layoutChanged();
-    viewport()->update();
-}
-
-void TessixGrid::layoutChanged() {
-    updateScrollBars();
-    if (m_gridInput)
-        m_gridInput->layoutChanged();
-}
-
-void TessixGrid::EndUpdate() {
-    if (m_updateDepth == 0 || --m_updateDepth > 0)
-        return;
-    if (m_pendingLayout)
-        layoutChanged();
-    if (m_pendingRepaint || m_pendingLayout)
-        viewport()->update();
-    m_pendingRepaint = m_pendingLayout = false;
-}
-
-void TessixGrid::Refresh() {
-    requestRepaint(true);
-    if (!updating())
-        viewport()->repaint();
-}
-
-void TessixGrid::RedrawCell(int row, const ColRef& col) {
-    const QRect r = cellViewportRect(row, m_store->ColIndex(col));
-    if (updating())
-        m_pendingRepaint = true;
-    else if (!r.isEmpty())
-        viewport()->update(r);
-}
-
-// ----- Geometry -----
-
-QPoint TessixGrid::contentOffset() const {
-    return QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
-}
-
-QRect TessixGrid::rowsArea() const {
-    const QRect vp = viewport()->rect();
-    return QRect(0, rowsTop(), vp.width(), std::max(0, vp.height() - rowsTop()));
-}
-
-QRect TessixGrid::cellViewportRect(int row, int col) const {
-    const QRect r = m_geometry->cellRect(row, col);
-    return r.isEmpty() ? QRect() : r.translated(-contentOffset() + QPoint(0, rowsTop()));
-}
-
-std::pair<int, int> TessixGrid::cellAtPoint(const QPoint& pos) const {
-    if (pos.y() < rowsTop())
-        return {0, headerColAt(pos)};
-    return m_geometry->cellAt(pos + contentOffset() - QPoint(0, rowsTop()));
-}
-
-int TessixGrid::headerColAt(const QPoint& pos) const {
-    return m_geometry->colAt(pos.x() + contentOffset().x());
-}
-
-void TessixGrid::GetCellRect(int row, const ColRef& col, int& left, int& top, int& width,
-                             int& height) const {
-    const QRect r = cellViewportRect(row, m_store->ColIndex(col));
-    left = r.left();
-    top = r.top();
-    width = r.width();
-    height = r.height();
-}
-
-void TessixGrid::updateScrollBars() {
-    const QSize area = rowsArea().size();
-    QScrollBar* v = verticalScrollBar();
-    v->setRange(0, std::max(0, m_geometry->totalHeight() - area.height()));
-    v->setPageStep(std::max(1, area.height()));
-    v->setSingleStep(std::max(1, m_store->DefaultRowHeight()));
-    QScrollBar* h = horizontalScrollBar();
-    h->setRange(0, std::max(0, m_geometry->totalWidth() - area.width()));
-    h->setPageStep(std::max(1, area.width()));
-    h->setSingleStep(20);
-}
-
-void TessixGrid::EnsureVisibleRow(int row) {
-    if (m_geometry->rowHeight(row) <= 0)
-        return;
-    updateScrollBars(); // the range may be stale inside BeginUpdate
-    const int top = m_geometry->rowTop(row);
-    const int bottom = top + m_geometry->rowHeight(row);
-    QScrollBar* v = verticalScrollBar();
-    const int page = rowsArea().height();
-    if (top < v->value())
-        v->setValue(top);
-    else if (bottom > v->value() + page)
-        v->setValue(std::min(top, bottom - page));
-}
-
-void TessixGrid::resizeEvent(QResizeEvent* e) {
-    QAbstractScrollArea::resizeEvent(e);
-    applyStretch();
-    layoutChanged();
-}
-
-void TessixGrid::scrollContentsBy(int, int) {
-    if (m_gridInput)
-        m_gridInput->layoutChanged();
-    viewport()->update();
-}
+TESSIX_LOOK_MEMBER(OleColor, BackColor, backColor)
+TESSIX_LOOK_MEMBER(OleColor, ForeColor, foreColor)
+TESSIX_LOOK_MEMBER(OleColor, BackColorOddRows, backColorOddRows)
+TESSIX_LOOK_MEMBER(OleColor, BackColorEvenRows, backColorEvenRows)
+TESSIX_LOOK_MEMBER(QPixmap, BackgroundPicture, backgroundPicture)
+TESSIX_LOOK_MEMBER(int, GridLines, gridLines)
+TESSIX_LOOK_MEMBER(OleColor, GridLinesColor, gridLinesColor)
+TESSIX_LOOK_MEMBER(int, DragGridLines, dragGridLines)
+TESSIX_LOOK_MEMBER(OleColor, SelForeColor, selForeColor)
+TESSIX_LOOK_MEMBER(OleColor, SelBackColor, selBackColor)
+TESSIX_LOOK_MEMBER(OleColor, SelForeColorNoFocus, selForeColorNoFocus)
+TESSIX_LOOK_MEMBER(OleColor, SelBackColorNoFocus, selBackColorNoFocus)
+TESSIX_LOOK_MEMBER(OleColor, FocusRectColor1, focusRectColor1)
+TESSIX_LOOK_MEMBER(OleColor, FocusRectColor2, focusRectColor2)
+TESSIX_LOOK_MEMBER(bool, ShowFocusRect, showFocusRect)
+TESSIX_LOOK_MEMBER(bool, HighlightSelCells, highlightSelCells)
+TESSIX_LOOK_MEMBER(bool, HighlightSelIcons, highlightSelIcons)
+TESSIX_LOOK_MEMBER(bool, UseOSStyleContents, useOSStyleContents)
+TESSIX_LOOK_MEMBER(bool, ShowControlsInAllCells, showControlsInAllCells)
+TESSIX_LOOK_MEMBER(bool, GrayIconsWhenDisabled, grayIconsWhenDisabled)
+TESSIX_LOOK_MEMBER(int, DynamicFormattingEvents, dynamicFormattingEvents)
+TESSIX_LOOK_MEMBER(bool, ShowRowText, showRowText)
+#undef TESSIX_LOOK_MEMBER
 
 // ----- Columns through their objects -----
 
@@ -268,11 +418,11 @@ T columnRead(const GridStore& store, const ColRef& col, T fallback, Get get) {
 
 #define TESSIX_COLUMN_MEMBER(Type, Name, Getter, Setter, fallback)                                 \
     Type TessixGrid::Name(const ColRef& col) const {                                               \
-        return columnRead<Type>(*m_store, col, fallback,                                           \
+        return columnRead<Type>(d->store, col, fallback,                                           \
                                 [](const GridColumn& c) { return c.Getter(); });                   \
     }                                                                                              \
     void TessixGrid::Set##Name(const ColRef& col, Type value) {                                    \
-        if (GridColumn* c = m_store->ColObject(col))                                               \
+        if (GridColumn* c = d->store.ColObject(col))                                               \
             c->Setter(value);                                                                      \
     }
 
@@ -290,56 +440,61 @@ TESSIX_COLUMN_MEMBER(bool, ColAllowSizing, AllowSizing, SetAllowSizing, false)
 #undef TESSIX_COLUMN_MEMBER
 
 QString TessixGrid::ColHeaderText(const ColRef& col) const {
-    const GridColumn* c = m_store->ColObject(col);
-    return c ? c->HeaderText() : QString();
+    return columnRead<QString>(d->store, col, QString(),
+                               [](const GridColumn& c) { return c.HeaderText(); });
 }
 
 void TessixGrid::SetColHeaderText(const ColRef& col, const QString& text) {
-    if (GridColumn* c = m_store->ColObject(col))
+    if (GridColumn* c = d->store.ColObject(col))
         c->SetHeaderText(text);
 }
 
 int TessixGrid::ColSortType(const ColRef& col) const {
-    return columnRead<int>(*m_store, col, 0, [](const GridColumn& c) { return c.SortType(); });
+    return columnRead<int>(d->store, col, 0, [](const GridColumn& c) { return c.SortType(); });
 }
 
 void TessixGrid::SetColSortIndex(const ColRef& col, int index) {
-    m_sort->SetColSortIndex(col, index);
-    requestRepaint(); // the header's sort marks
+    d->sort.SetColSortIndex(col, index);
+    d->repaint(false); // the header's sort marks
 }
 
-void TessixGrid::SetRowTextStartCol(const ColRef& col) {
-    const int index = m_store->ColIndex(col);
-    if (index < 1)
-        return;
-    m_look.rowTextStartCol = index;
-    requestRepaint();
+// ----- Cells -----
+
+void TessixGrid::SetCellValue(int row, const ColRef& col, const Variant& v) {
+    writeCellValue(d->store, row, col, v);
 }
 
-QString TessixGrid::ColLayout() const {
-    return encodeColLayout(*m_store);
+void TessixGrid::SetCellValue(int row, const ColRef& col, const QString& text) {
+    writeCellText(d->store, row, col, text);
 }
-void TessixGrid::SetColLayout(const QString& text) {
-    applyColLayout(*m_store, text);
-}
-QString TessixGrid::SortLayout() const {
-    return encodeSortLayout(*m_store, *m_sort);
-}
-void TessixGrid::SetSortLayout(const QString& text) {
-    applySortLayout(*m_store, *m_sort, text);
-    requestRepaint(true);
+
+void TessixGrid::GetCellRect(int row, const ColRef& col, int& left, int& top, int& width,
+                             int& height) const {
+    const QRect r = d->context.viewport().cellRect(row, d->store.ColIndex(col));
+    left = r.left();
+    top = r.top();
+    width = r.width();
+    height = r.height();
 }
 
 // ----- Look -----
 
+void TessixGrid::SetRowTextStartCol(const ColRef& col) {
+    const int index = d->store.ColIndex(col);
+    if (index < 1)
+        return;
+    d->look.rowTextStartCol = index;
+    d->repaint(false);
+}
+
 void TessixGrid::SetSelAlpha(int alpha) {
-    m_look.selAlpha = std::clamp(alpha, 0, 255);
-    lookChanged();
+    d->look.selAlpha = std::clamp(alpha, 0, 255);
+    d->repaint(false);
 }
 
 void TessixGrid::SetFocusRectThickness(int px) {
-    m_look.focusRectThickness = std::clamp(px, 1, 3);
-    lookChanged();
+    d->look.focusRectThickness = std::clamp(px, 1, 3);
+    d->repaint(false);
 }
 
 void TessixGrid::SetBorderStyle(int style) {
@@ -358,19 +513,12 @@ void TessixGrid::SetBorderStyle(int style) {
     default:
         return;
     }
-    m_look.borderStyle = style;
+    d->look.borderStyle = style;
     update();
 }
 
-void TessixGrid::paintBorder() {
-    QPainter p(this);
-    p.setPen(OleColorToQColor(0x80000010));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
-}
-
 FontObject TessixGrid::CreateFont(const CreateFontArgs& args) const {
-    FontData data = m_store->fontData();
+    FontData data = d->store.fontData();
     data.name = args.Name.value_or(data.name);
     if (args.Size && *args.Size > 0)
         data.size = *args.Size;
@@ -383,52 +531,47 @@ FontObject TessixGrid::CreateFont(const CreateFontArgs& args) const {
 
 int TessixGrid::GetOptimalRowHeight(const std::optional<FontObject>& font, int lines, int,
                                     bool checkBoxes, int, bool comboButtons) const {
-    return m_sizing->optimalRowHeight(font ? font->data() : m_store->fontData(), std::max(1, lines),
+    return d->sizing.optimalRowHeight(font ? font->data() : d->store.fontData(), std::max(1, lines),
                                       checkBoxes, comboButtons);
 }
 
 void TessixGrid::AutoHeightRow(int row, int minHeight, int maxHeight) {
-    m_sizing->autoHeightRow(row, minHeight, maxHeight);
+    d->sizing.autoHeightRow(row, minHeight, maxHeight);
 }
 
 void TessixGrid::AutoHeightRows() {
-    m_sizing->autoHeightRows();
+    d->sizing.autoHeightRows();
 }
 
 void TessixGrid::AutoWidthCol(const ColRef& col) {
-    m_sizing->autoWidthCol(m_store->ColIndex(col));
+    d->sizing.autoWidthCol(d->store.ColIndex(col));
 }
 
 void TessixGrid::AutoWidthCols() {
-    BeginUpdate();
-    for (int col = 1; col <= m_store->ColCount(); ++col)
-        m_sizing->autoWidthCol(col);
-    EndUpdate();
+    d->sizing.autoWidthCols();
 }
 
 void TessixGrid::StretchCol(const ColRef& col) {
-    const int index = m_store->ColIndex(col);
-    m_stretchCol = index > 0 ? index : 0;
-    applyStretch();
+    d->sizing.stretchCol(d->store.ColIndex(col));
 }
 
-void TessixGrid::applyStretch() {
-    GridColumn* stretched = m_stretchCol ? m_store->ColObject(m_stretchCol) : nullptr;
-    if (!stretched) {
-        m_stretchCol = 0;
-        return;
-    }
-    int others = 0;
-    for (const auto& c : m_space->displayedColumns())
-        if (c.col != m_stretchCol)
-            others += c.width;
-    const int width = std::max(stretched->MinWidth(), viewport()->width() - others);
-    if (width != stretched->Width()) {
-        const int keep = m_stretchCol;
-        m_stretchCol = 0; // setting the width comes back here through the store
-        stretched->SetWidth(width);
-        m_stretchCol = keep;
-    }
+// ----- Layout texts -----
+
+QString TessixGrid::ColLayout() const {
+    return encodeColLayout(d->store);
+}
+
+void TessixGrid::SetColLayout(const QString& text) {
+    applyColLayout(d->store, text);
+}
+
+QString TessixGrid::SortLayout() const {
+    return encodeSortLayout(d->store, d->sort);
+}
+
+void TessixGrid::SetSortLayout(const QString& text) {
+    applySortLayout(d->store, d->sort, text);
+    d->repaint(true);
 }
 
 // ----- Image lists -----
@@ -438,31 +581,20 @@ void TessixGrid::SetImageList(IconList* list) {
 }
 
 void TessixGrid::SetImageList(const QList<IconList*>& lists) {
-    m_imageLists.clear();
-    for (IconList* list : lists)
-        if (list)
-            m_imageLists.push_back(list);
-    requestRepaint();
+    d->images.set(lists);
+    d->repaint(false);
 }
 
-QList<IconList*> TessixGrid::imageLists() const {
-    QList<IconList*> lists;
-    for (const auto& list : m_imageLists)
-        if (list)
-            lists.push_back(list);
-    return lists;
-}
-
-// ----- Information -----
+// ----- Information and repainting -----
 
 int TessixGrid::GetInfo(int item) const {
     switch (item) {
     case 10:
         return contentsRect().width();
     case 17:
-        return int(m_geometry->columns().size());
+        return int(d->geometry.columns().size());
     case 25:
-        return m_store->AllocatedRows();
+        return d->store.AllocatedRows();
     default:
         return 0;
     }
@@ -472,27 +604,157 @@ bool TessixGrid::IsFeatureAvailable(int feature) const {
     return feature == 0 || feature == 3;
 }
 
-// ----- Hooks for the input units -----
-
-void TessixGrid::setInputHandler(std::unique_ptr<GridInputHandler> handler) {
-    m_input = std::move(handler);
+void TessixGrid::EndUpdate() {
+    d->endUpdate();
 }
 
-bool TessixGrid::isCellSelected(int row, int col) const {
-    return m_gridInput && m_gridInput->isSelected(row, col);
+void TessixGrid::Refresh() {
+    d->Refresh();
 }
 
-void TessixGrid::setCurrentCellForPaint(int row, int col) {
-    m_currentRow = row;
-    m_currentCol = col;
-    requestRepaint();
+void TessixGrid::RedrawCell(int row, const ColRef& col) {
+    d->RedrawCell(row, d->store.ColIndex(col));
 }
 
-// ----- Events -----
+void TessixGrid::EnsureVisibleRow(int row) {
+    d->current.ensureRowVisible(row);
+}
+
+// ----- Selection and the current cell -----
+
+bool TessixGrid::MultiSelect() const {
+    return d->selection.MultiSelect();
+}
+
+void TessixGrid::SetMultiSelect(bool on) {
+    d->selection.SetMultiSelect(on);
+}
+
+bool TessixGrid::RowMode() const {
+    return d->selection.RowMode();
+}
+
+void TessixGrid::SetRowMode(bool on) {
+    d->selection.SetRowMode(on);
+    d->repaint(false);
+}
+
+bool TessixGrid::CellSelected(int row, const ColRef& col) const {
+    return d->selection.CellSelected(row, d->store.ColIndex(col));
+}
+
+void TessixGrid::SetCellSelected(int row, const ColRef& col, bool selected) {
+    d->selection.SetCellSelected(row, d->store.ColIndex(col), selected);
+}
+
+void TessixGrid::ClearSelection() {
+    d->selection.ClearSelection();
+}
+
+GridSelItems& TessixGrid::SelItems() {
+    return d->selection.SelItems();
+}
+
+int TessixGrid::CurRow() const {
+    return d->navigation.CurRow();
+}
+
+int TessixGrid::CurCol() const {
+    return d->navigation.CurCol();
+}
+
+void TessixGrid::SetCurRow(int row) {
+    d->current.setRow(row);
+}
+
+void TessixGrid::SetCurCell(int row, const ColRef& col) {
+    // An index past the last column is clamped like the row; an unknown key means none.
+    d->current.set(row, col.isKey() ? d->store.ColIndex(col) : col.index());
+}
+
+bool TessixGrid::TabMovesCurCell() const {
+    return d->options.tabMovesCurCell;
+}
+
+void TessixGrid::SetTabMovesCurCell(bool on) {
+    d->options.tabMovesCurCell = on;
+}
+
+// ----- Editing -----
+
+bool TessixGrid::Editable() const {
+    return d->options.editable;
+}
+
+void TessixGrid::SetEditable(bool on) {
+    d->editor.SetEditable(on);
+}
+
+int TessixGrid::KeyPressBehaviour() const {
+    return d->editor.KeyPressBehaviour();
+}
+
+void TessixGrid::SetKeyPressBehaviour(int mode) {
+    d->editor.SetKeyPressBehaviour(mode);
+}
+
+int TessixGrid::KeyPressSearchCol() const {
+    return d->editor.KeyPressSearchCol();
+}
+
+void TessixGrid::SetKeyPressSearchCol(const ColRef& col) {
+    d->editor.SetKeyPressSearchCol(d->store.ColIndex(col));
+}
+
+bool TessixGrid::SearchFromCurRow() const {
+    return d->editor.SearchFromCurRow();
+}
+
+void TessixGrid::SetSearchFromCurRow(bool on) {
+    d->editor.SetSearchFromCurRow(on);
+}
+
+bool TessixGrid::CyclicSearch() const {
+    return d->editor.CyclicSearch();
+}
+
+void TessixGrid::SetCyclicSearch(bool on) {
+    d->editor.SetCyclicSearch(on);
+}
+
+QString TessixGrid::EditText() const {
+    return d->editor.EditText();
+}
+
+void TessixGrid::SetEditText(const QString& text) {
+    d->editor.SetEditText(text);
+}
+
+int TessixGrid::EditSelStart() const {
+    return d->editor.EditSelStart();
+}
+
+void TessixGrid::CommitEdit() {
+    d->editor.CommitEdit();
+}
+
+ComboLists& TessixGrid::ComboLists() {
+    return d->comboLists;
+}
+
+GridContextMenu& TessixGrid::ContextMenu(int area) {
+    return d->editor.contextMenu(area);
+}
+
+// ----- Qt events -----
 
 bool TessixGrid::event(QEvent* e) {
-    if (e->type() == QEvent::Paint && m_look.borderStyle == 2) {
-        paintBorder();
+    if (e->type() == QEvent::Paint && d->look.borderStyle == 2) {
+        // The thin border: exactly one pixel per side in the button-shadow colour.
+        QPainter p(this);
+        p.setPen(OleColorToQColor(0x80000010));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
         return true;
     }
     return QAbstractScrollArea::event(e);
@@ -500,55 +762,60 @@ bool TessixGrid::event(QEvent* e) {
 
 void TessixGrid::paintEvent(QPaintEvent* e) {
     QPainter p(viewport());
-    m_painter->paint(p, e->rect());
+    d->paint(p, e->rect());
+}
+
+void TessixGrid::resizeEvent(QResizeEvent* e) {
+    QAbstractScrollArea::resizeEvent(e);
+    d->resized();
+}
+
+void TessixGrid::scrollContentsBy(int, int) {
+    d->scrolled();
 }
 
 bool TessixGrid::viewportEvent(QEvent* e) {
-    if (e->type() == QEvent::Leave && m_input)
-        m_input->pointerLeft();
+    if (e->type() == QEvent::Leave)
+        d->pointerLeft();
     return QAbstractScrollArea::viewportEvent(e);
 }
 
 void TessixGrid::mousePressEvent(QMouseEvent* e) {
-    if (!m_input || !m_input->mousePress(e))
+    if (!d->mousePress(e))
         QAbstractScrollArea::mousePressEvent(e);
 }
 
 void TessixGrid::mouseMoveEvent(QMouseEvent* e) {
-    if (!m_input || !m_input->mouseMove(e))
+    if (!d->mouseMove(e))
         QAbstractScrollArea::mouseMoveEvent(e);
 }
 
 void TessixGrid::mouseReleaseEvent(QMouseEvent* e) {
-    if (!m_input || !m_input->mouseRelease(e))
+    if (!d->mouseRelease(e))
         QAbstractScrollArea::mouseReleaseEvent(e);
 }
 
 void TessixGrid::mouseDoubleClickEvent(QMouseEvent* e) {
-    if (!m_input || !m_input->mouseDoubleClick(e))
+    if (!d->mouseDoubleClick(e))
         QAbstractScrollArea::mouseDoubleClickEvent(e);
 }
 
 void TessixGrid::wheelEvent(QWheelEvent* e) {
-    if (!m_input || !m_input->wheel(e))
+    if (!d->wheel(e))
         QAbstractScrollArea::wheelEvent(e);
 }
 
 void TessixGrid::keyPressEvent(QKeyEvent* e) {
-    if (!m_input || !m_input->keyPress(e))
+    if (!d->keyPress(e))
         QAbstractScrollArea::keyPressEvent(e);
 }
 
 void TessixGrid::focusInEvent(QFocusEvent* e) {
     QAbstractScrollArea::focusInEvent(e);
-    if (m_input)
-        m_input->focusChanged(true);
-    viewport()->update(); // selection colours depend on the focus
+    d->focusChanged(true);
 }
 
 void TessixGrid::focusOutEvent(QFocusEvent* e) {
     QAbstractScrollArea::focusOutEvent(e);
-    if (m_input)
-        m_input->focusChanged(false);
-    viewport()->update();
+    d->focusChanged(false);
 }

@@ -1,48 +1,26 @@
 #pragma once
-// The Tessix grid widget and its public members. The facade stays thin: data members go to
-// the store (GridStore), sorting to GridSort; the widget owns the geometry (GridGeometry),
-// the painting (GridPainter), the header (GridHeader) and the fitting (GridSizing). The
-// input units (selection, navigation, mouse and keyboard) plug in through the hooks below.
-// Member names follow the windows' use: P() reads, SetP() writes; rows and columns 1-based.
+// The Tessix grid widget and its public members: what a window may use. The widget is a
+// facade: every member is a one-line forward to the part that does the job (GridPrivate
+// and the units it owns, under model/, view/, input/ and core/). Member names follow the
+// windows' use: P() reads, SetP() writes; rows and columns 1-based.
 
 #include "components/grid/FontObject.h"
 #include "components/grid/GridColumn.h"
+#include "components/grid/GridComboLists.h"
+#include "components/grid/GridContextMenu.h"
 #include "components/grid/GridEvents.h"
-#include "components/grid/GridGeometry.h"
 #include "components/grid/GridHeader.h"
-#include "components/grid/GridPainter.h"
-#include "components/grid/GridSort.h"
-#include "components/grid/GridStore.h"
+#include "components/grid/GridSelItems.h"
+#include "components/grid/GridSortObject.h"
 #include "components/grid/GridTypes.h"
 
 #include <QAbstractScrollArea>
 #include <QList>
-#include <QPointer>
+#include <QPixmap>
 #include <memory>
 #include <optional>
 
-class IconList;
-class GridSizing;
-class GridInput;
-class GridSelItems;
-class GridEditor;
-class GridContextMenu;
-class ComboLists;
-
-// Mouse and keyboard handling plugged into the widget (the input unit implements it).
-// Viewport coordinates; each returns whether it handled the event.
-class GridInputHandler {
-public:
-    virtual ~GridInputHandler() = default;
-    virtual bool mousePress(QMouseEvent*) { return false; }
-    virtual bool mouseMove(QMouseEvent*) { return false; }
-    virtual bool mouseRelease(QMouseEvent*) { return false; }
-    virtual bool mouseDoubleClick(QMouseEvent*) { return false; }
-    virtual bool wheel(QWheelEvent*) { return false; }
-    virtual bool keyPress(QKeyEvent*) { return false; }
-    virtual void pointerLeft() {}
-    virtual void focusChanged(bool /*hasFocus*/) {}
-};
+class GridPrivate;
 
 // Optional attributes of CreateFont: unset ones come from the grid's font.
 struct CreateFontArgs {
@@ -52,24 +30,15 @@ struct CreateFontArgs {
     std::optional<bool> Italic = {};
 };
 
-// Forwarding of the per-cell members to the store (getter and setter pair).
+// A per-cell member (getter and setter pair).
 #define TESSIX_CELL_MEMBER(Type, Name)                                                             \
-    Type Name(int row, const ColRef& col) const {                                                  \
-        return m_store->Name(row, col);                                                            \
-    }                                                                                              \
-    void Set##Name(int row, const ColRef& col, Type value) {                                       \
-        m_store->Set##Name(row, col, value);                                                       \
-    }
+    Type Name(int row, const ColRef& col) const;                                                   \
+    void Set##Name(int row, const ColRef& col, Type value);
 
-// A grid-wide look member kept in GridLook; writing repaints.
+// A grid-wide look member; writing repaints.
 #define TESSIX_LOOK_MEMBER(Type, Name, field)                                                      \
-    Type Name() const {                                                                            \
-        return m_look.field;                                                                       \
-    }                                                                                              \
-    void Set##Name(Type value) {                                                                   \
-        m_look.field = value;                                                                      \
-        lookChanged();                                                                             \
-    }
+    Type Name() const;                                                                             \
+    void Set##Name(Type value);
 
 class TessixGrid : public QAbstractScrollArea {
     Q_OBJECT
@@ -79,32 +48,28 @@ public:
 
     // ----- Structure -----
     GridColumn* AddCol(const QString& key = {}, const QString& headerText = {}, int width = -1,
-                       int sortType = SortTypeByValue, const ColRef& before = 0) {
-        return m_store->AddCol(key, headerText, width, sortType, before);
-    }
-    bool RemoveCol(const ColRef& col) { return m_store->RemoveCol(col); }
-    int ColCount() const { return m_store->ColCount(); }
-    void SetColCount(int count) { m_store->SetColCount(count); }
-    QString ColKey(const ColRef& col) const { return m_store->ColKey(col); }
-    bool SetColKey(const ColRef& col, const QString& key) { return m_store->SetColKey(col, key); }
-    int ColIndex(const ColRef& col) const { return m_store->ColIndex(col); }
-    int ColPos(const ColRef& col) const { return m_store->ColPos(col); }
-    int ColAtPos(int pos) const { return m_store->ColAtPos(pos); }
-    bool SetColPos(const ColRef& col, int pos) { return m_store->SetColPos(col, pos); }
-    GridColumn* ColObject(const ColRef& col) const { return m_store->ColObject(col); }
+                       int sortType = SortTypeByValue, const ColRef& before = 0);
+    bool RemoveCol(const ColRef& col);
+    int ColCount() const;
+    void SetColCount(int count);
+    QString ColKey(const ColRef& col) const;
+    bool SetColKey(const ColRef& col, const QString& key);
+    int ColIndex(const ColRef& col) const;
+    int ColPos(const ColRef& col) const;
+    int ColAtPos(int pos) const;
+    bool SetColPos(const ColRef& col, int pos);
+    GridColumn* ColObject(const ColRef& col) const;
     int ColWidth(const ColRef& col) const;
     void SetColWidth(const ColRef& col, int px);
     bool ColVisible(const ColRef& col) const;
     void SetColVisible(const ColRef& col, bool visible);
-    void Clear(bool removeCols = false) { m_store->Clear(removeCols); }
-    int AddRow(const AddRowArgs& args = {}) { return m_store->AddRow(args); }
-    bool RemoveRow(int row) { return m_store->RemoveRow(row); }
-    int RowCount() const { return m_store->RowCount(); }
-    void SetRowCount(int count) { m_store->SetRowCount(count); }
-    int FindRow(const ColRef& col, const QString& text) const {
-        return m_store->FindRow(col, text);
-    }
-    int FindRowByKey(const QString& key) const { return m_store->FindRowByKey(key); }
+    void Clear(bool removeCols = false);
+    int AddRow(const AddRowArgs& args = {});
+    bool RemoveRow(int row);
+    int RowCount() const;
+    void SetRowCount(int count);
+    int FindRow(const ColRef& col, const QString& text) const;
+    int FindRowByKey(const QString& key) const;
 
     // ----- Per-column header members -----
     QString ColHeaderText(const ColRef& col) const;
@@ -124,25 +89,21 @@ public:
     bool ColAllowSizing(const ColRef& col) const;
     void SetColAllowSizing(const ColRef& col, bool allow);
     int ColSortType(const ColRef& col) const;
-    int ColSortIndex(const ColRef& col) const { return m_sort->ColSortIndex(col); }
+    int ColSortIndex(const ColRef& col) const;
     void SetColSortIndex(const ColRef& col, int index);
 
     // ----- Cells -----
-    Variant CellValue(int row, const ColRef& col) const { return m_store->CellValue(row, col); }
+    Variant CellValue(int row, const ColRef& col) const;
     // A check box shows the value written (GridEditor.cpp); no events.
     void SetCellValue(int row, const ColRef& col, const Variant& v);
     // A text goes straight into the cell, with no Variant in between: filling a grid writes
     // texts by the million.
     void SetCellValue(int row, const ColRef& col, const QString& text);
-    void SetCellValue(int row, const ColRef& col, const char* text) {
-        SetCellValue(row, col, QString::fromUtf8(text));
-    }
-    QString CellText(int row, const ColRef& col) const { return m_store->CellText(row, col); }
-    FontObject CellFont(int row, const ColRef& col) { return m_store->CellFont(row, col); }
-    void SetCellFont(int row, const ColRef& col, const FontObject& font) {
-        m_store->SetCellFont(row, col, font);
-    }
-    void ResetCellFont(int row, const ColRef& col) { m_store->ResetCellFont(row, col); }
+    void SetCellValue(int row, const ColRef& col, const char* text);
+    QString CellText(int row, const ColRef& col) const;
+    FontObject CellFont(int row, const ColRef& col);
+    void SetCellFont(int row, const ColRef& col, const FontObject& font);
+    void ResetCellFont(int row, const ColRef& col);
     TESSIX_CELL_MEMBER(OleColor, CellForeColor)
     TESSIX_CELL_MEMBER(OleColor, CellBackColor)
     TESSIX_CELL_MEMBER(int, CellIcon)
@@ -166,24 +127,24 @@ public:
                      int& height) const;
 
     // ----- Rows -----
-    int RowHeight(int row) const { return m_store->RowHeight(row); }
-    void SetRowHeight(int row, int px) { m_store->SetRowHeight(row, px); }
-    int RowCellsHeight(int row) const { return m_store->RowCellsHeight(row); }
-    void SetRowCellsHeight(int row, int px) { m_store->SetRowCellsHeight(row, px); }
-    bool RowVisible(int row) const { return m_store->RowVisible(row); }
-    void SetRowVisible(int row, bool visible) { m_store->SetRowVisible(row, visible); }
-    Variant RowTag(int row) const { return m_store->RowTag(row); }
-    void SetRowTag(int row, const Variant& tag) { m_store->SetRowTag(row, tag); }
-    QObject* RowTagObject(int row) const { return m_store->RowTagObject(row); }
-    void SetRowTagObject(int row, QObject* object) { m_store->SetRowTagObject(row, object); }
-    QString RowKey(int row) const { return m_store->RowKey(row); }
-    bool RowIsGroup(int row) const { return m_store->RowIsGroup(row); }
-    void SetRowIsGroup(int row, bool group) { m_store->SetRowIsGroup(row, group); }
-    int RowTreeButton(int row) const { return m_store->RowTreeButton(row); }
-    void SetRowTreeButton(int row, int button) { m_store->SetRowTreeButton(row, button); }
-    bool RowExpanded(int row) const { return m_store->RowExpanded(row); }
-    void SetRowExpanded(int row, bool expanded) { m_store->SetRowExpanded(row, expanded); }
-    int ParentRow(int row) const { return m_store->ParentRow(row); }
+    int RowHeight(int row) const;
+    void SetRowHeight(int row, int px);
+    int RowCellsHeight(int row) const;
+    void SetRowCellsHeight(int row, int px);
+    bool RowVisible(int row) const;
+    void SetRowVisible(int row, bool visible);
+    Variant RowTag(int row) const;
+    void SetRowTag(int row, const Variant& tag);
+    QObject* RowTagObject(int row) const;
+    void SetRowTagObject(int row, QObject* object);
+    QString RowKey(int row) const;
+    bool RowIsGroup(int row) const;
+    void SetRowIsGroup(int row, bool group);
+    int RowTreeButton(int row) const;
+    void SetRowTreeButton(int row, int button);
+    bool RowExpanded(int row) const;
+    void SetRowExpanded(int row, bool expanded);
+    int ParentRow(int row) const;
 
     // ----- Grid-wide look -----
     TESSIX_LOOK_MEMBER(OleColor, BackColor, backColor)
@@ -207,23 +168,23 @@ public:
     TESSIX_LOOK_MEMBER(bool, ShowControlsInAllCells, showControlsInAllCells)
     TESSIX_LOOK_MEMBER(bool, GrayIconsWhenDisabled, grayIconsWhenDisabled)
     TESSIX_LOOK_MEMBER(int, DynamicFormattingEvents, dynamicFormattingEvents)
-    int SelAlpha() const { return m_look.selAlpha; }
+    int SelAlpha() const;
     void SetSelAlpha(int alpha); // clamped to 0..255
-    int FocusRectThickness() const { return m_look.focusRectThickness; }
+    int FocusRectThickness() const;
     void SetFocusRectThickness(int px); // clamped to 1..3
-    int BorderStyle() const { return m_look.borderStyle; }
+    int BorderStyle() const;
     void SetBorderStyle(int style); // 0 none, 2 thin, 3 sunken; other values ignored
-    bool Enabled() const { return isEnabled(); }
-    void SetEnabled(bool enabled) { setEnabled(enabled); }
-    FontObject Font() const { return m_store->Font(); }
-    void SetFont(const FontObject& font) { m_store->SetFont(font); }
+    bool Enabled() const;
+    void SetEnabled(bool enabled);
+    FontObject Font() const;
+    void SetFont(const FontObject& font);
     FontObject CreateFont(const CreateFontArgs& args = {}) const;
 
     // ----- Sizing -----
-    int DefaultRowHeight() const { return m_store->DefaultRowHeight(); }
-    void SetDefaultRowHeight(int px) { m_store->SetDefaultRowHeight(px); }
-    int DefaultRowCellsHeight() const { return m_store->DefaultRowCellsHeight(); }
-    void SetDefaultRowCellsHeight(int px) { m_store->SetDefaultRowCellsHeight(px); }
+    int DefaultRowHeight() const;
+    void SetDefaultRowHeight(int px);
+    int DefaultRowCellsHeight() const;
+    void SetDefaultRowCellsHeight(int px);
     // Arguments in this order: font (none = the grid's), text lines, then the check-box
     // allowance fourth and the combo-button allowance sixth (third and fifth are reserved
     // and ignored), so both allowances sit where the windows pass them.
@@ -235,32 +196,29 @@ public:
     void AutoHeightRows();
     void AutoWidthCol(const ColRef& col);
     void AutoWidthCols();
-    bool AutoWidthWithHeader() const { return m_autoWidthWithHeader; }
-    void SetAutoWidthWithHeader(bool on) { m_autoWidthWithHeader = on; }
+    bool AutoWidthWithHeader() const;
+    void SetAutoWidthWithHeader(bool on);
     // The column keeps filling the width left by the others, also when the grid resizes,
     // until StretchCol(0) or until the user resizes it.
     void StretchCol(const ColRef& col);
-    int stretchedCol() const { return m_stretchCol; }
 
     // ----- Row text -----
-    int RowTextCol() const { return m_store->RowTextCol(); }
+    int RowTextCol() const;
     TESSIX_LOOK_MEMBER(bool, ShowRowText, showRowText)
-    int RowTextStartCol() const { return m_look.rowTextStartCol; }
+    int RowTextStartCol() const;
     void SetRowTextStartCol(const ColRef& col);
 
     // ----- Header, sorting, layouts -----
-    GridHeader& Header() { return *m_header; }
-    const GridHeader& Header() const { return *m_header; }
-    bool SortOnHeaderClick() const { return m_sortOnHeaderClick; }
-    void SetSortOnHeaderClick(bool on) { m_sortOnHeaderClick = on; }
-    bool HeaderClickOption() const { return m_headerClickOption; }
-    void SetHeaderClickOption(bool on) { m_headerClickOption = on; }
-    void SortByCol(const ColRef& col) { m_sort->SortByCol(col); }
-    void Sort() { m_sort->Sort(); }
-    void SortChildRows(int row) { m_sort->SortChildRows(row); }
-    ::SortObject& SortObject() { return m_sortObject; }
-    GridSort& sorter() { return *m_sort; }
-    const GridSort& sorter() const { return *m_sort; }
+    GridHeader& Header();
+    const GridHeader& Header() const;
+    bool SortOnHeaderClick() const;
+    void SetSortOnHeaderClick(bool on);
+    bool HeaderClickOption() const;
+    void SetHeaderClickOption(bool on);
+    void SortByCol(const ColRef& col);
+    void Sort();
+    void SortChildRows(int row);
+    ::SortObject& SortObject();
     QString ColLayout() const;
     void SetColLayout(const QString& text);
     QString SortLayout() const;
@@ -270,7 +228,6 @@ public:
     void SetImageList(IconList* list);
     // Several lists: column k takes its icons from list k, later columns from the last one.
     void SetImageList(const QList<IconList*>& lists);
-    QList<IconList*> imageLists() const;
 
     // ----- Information, batching, repainting -----
     // 10: client-area width (scroll bar included); 17: visible columns; 25: allocated rows.
@@ -278,42 +235,16 @@ public:
     int GetInfo(int item) const;
     // 0 (OS visual styles) and 3 (semi-transparent selection) are always available here.
     bool IsFeatureAvailable(int feature) const;
-    int MemMngWantFreeRows() const { return m_store->MemMngWantFreeRows(); }
-    void SetMemMngWantFreeRows(int rows) { m_store->SetMemMngWantFreeRows(rows); }
-    void BeginUpdate() { ++m_updateDepth; }
+    int MemMngWantFreeRows() const;
+    void SetMemMngWantFreeRows(int rows);
+    void BeginUpdate();
     void EndUpdate();
-    bool updating() const { return m_updateDepth > 0; }
-    void Redraw() { requestRepaint(); }
+    void Redraw();
     void Refresh();
     void RedrawCell(int row, const ColRef& col);
     void EnsureVisibleRow(int row);
 
-    // ----- For the units of the grid -----
-    GridStore& store() { return *m_store; }
-    const GridStore& store() const { return *m_store; }
-    const GridGeometry& geometry() const { return *m_geometry; }
-    const GridLook& look() const { return m_look; }
-    // Viewport <-> content coordinates (content 0,0 = first row, first column).
-    QPoint contentOffset() const;
-    int rowsTop() const { return m_header->shownHeight(); } // where rows start in the viewport
-    QRect rowsArea() const;                                 // viewport part that shows rows
-    // The cell at a viewport point: {row, col} as GridGeometry::cellAt; {0, col} on the header.
-    std::pair<int, int> cellAtPoint(const QPoint& viewportPos) const;
-    QRect cellViewportRect(int row, int col) const;
-    // Column whose header item is at a viewport point (0 beyond the last column).
-    int headerColAt(const QPoint& viewportPos) const;
-
-    // Hooks for the input units.
-    void setInputHandler(std::unique_ptr<GridInputHandler> handler);
-    bool isCellSelected(int row, int col) const;
-    int currentRow() const { return m_currentRow; }
-    int currentCol() const { return m_currentCol; }
-    void setCurrentCellForPaint(int row, int col);
-
-    // Schedules a repaint (held while updating); layout = scroll ranges too.
-    void requestRepaint(bool layout = false);
-
-    // ===== Input: selection, current cell, keyboard, mouse (GridInput.cpp) =====
+    // ----- Selection and the current cell -----
     bool MultiSelect() const;
     void SetMultiSelect(bool on);
     bool RowMode() const;
@@ -330,12 +261,8 @@ public:
     void SetCurCell(int row, const ColRef& col);
     bool TabMovesCurCell() const;
     void SetTabMovesCurCell(bool on);
-    GridInput& input() { return *m_gridInput; }
-    // Whether CellSelectionChange has handlers (it is raised per item only then).
-    bool wantsCellSelectionEvents() const;
-    // ===== end of input members =====
 
-    // ===== Editing: editor, check boxes, combo lists, typing, menus (GridEditor.cpp) =====
+    // ----- Editing: editor, check boxes, combo lists, typing, menus -----
     bool Editable() const;
     void SetEditable(bool on);
     int KeyPressBehaviour() const;       // GridKeyPressBehaviour
@@ -352,9 +279,11 @@ public:
     void CommitEdit();
     ::ComboLists& ComboLists();
     GridContextMenu& ContextMenu(int area); // GridMenuArea codes
-    GridEditor& editor() { return *m_editor; }
-    const GridEditor& editor() const { return *m_editor; }
-    // ===== end of editing members =====
+
+    // The parts inside, for the grid's own tests and benchmarks: the type is complete only
+    // where the grid's internal headers may be included.
+    GridPrivate& internals() { return *d; }
+    const GridPrivate& internals() const { return *d; }
 
 Q_SIGNALS:
     // Painting (GridEvents.h)
@@ -369,15 +298,14 @@ Q_SIGNALS:
     void CustomSort(CustomSortArgs& args);
     void BeforeSort();
     void AfterSort();
-    // ===== Input events (GridInput) =====
     // Selection: raised for user and program changes alike.
     void BeforeSelectionChange();
-    void AfterSelectionChange(bool bSelContentsChanged);
-    void CellSelectionChange(int lRow, int lCol, bool bSelected);
+    void AfterSelectionChange(bool selContentsChanged);
+    void CellSelectionChange(int row, int col, bool selected);
     // Current cell: row, then column, then cell; each only when its part changed.
-    void CurRowChange(int newRow, int previousRow);
-    void CurColChange(int newCol, int previousCol);
-    void CurCellChange(int lRow, int lCol, int previousRow, int previousCol);
+    void CurRowChange(int row, int previousRow);
+    void CurColChange(int col, int previousCol);
+    void CurCellChange(int row, int col, int previousRow, int previousCol);
     void KeyDown(KeyDownArgs& args);
     void KeyPress(KeyPressArgs& args);
     // Mouse: row 0 = header or no row, col 0 = no column.
@@ -398,8 +326,7 @@ Q_SIGNALS:
     void StartDrag();
     void RequestCellToolTip(ToolTipArgs& args);
     void RequestColHeaderToolTip(ToolTipArgs& args);
-    // ===== end of input events =====
-    // ===== Editing events (GridEditor) =====
+    // Editing
     void RequestEdit(RequestEditArgs& args);
     void EditKeyPress(EditKeyPressArgs& args);
     void EditTextChange(int row, int col);
@@ -411,7 +338,6 @@ Q_SIGNALS:
     void CellCheckChange(int row, int col, int previousState);
     void BeforeContextMenu(BeforeContextMenuArgs& args);
     void ContextMenuClick(int area, int row, int col, int item);
-    // ===== end of editing events =====
 
 protected:
     bool event(QEvent* e) override;
@@ -429,40 +355,10 @@ protected:
     bool viewportEvent(QEvent* e) override;
 
 private:
-    friend class GridPainter;
-    friend class GridSizing;
-    class Space;
+    class Relay;
 
-    void onStoreChange(const GridChange& change);
-    void lookChanged() { requestRepaint(); }
-    void updateScrollBars();
-    // Scroll ranges and the hot cell under a still pointer follow a new layout.
-    void layoutChanged();
-    void applyStretch();
-    void paintBorder();
-
-    std::unique_ptr<GridStore> m_store;
-    std::unique_ptr<GridSort> m_sort;
-    ::SortObject m_sortObject;
-    std::unique_ptr<Space> m_space;
-    std::unique_ptr<GridGeometry> m_geometry;
-    std::unique_ptr<GridHeader> m_header; // destroyed before the store its font falls back on
-    std::unique_ptr<GridPainter> m_painter;
-    std::unique_ptr<GridSizing> m_sizing;
-    std::unique_ptr<GridInputHandler> m_input;
-    GridLook m_look;
-    QList<QPointer<IconList>> m_imageLists;
-    int m_updateDepth = 0;
-    bool m_pendingRepaint = false;
-    bool m_pendingLayout = false;
-    bool m_autoWidthWithHeader = true;
-    bool m_sortOnHeaderClick = true;
-    bool m_headerClickOption = true;
-    int m_stretchCol = 0;
-    int m_currentRow = 0;
-    int m_currentCol = 0;
-    GridInput* m_gridInput = nullptr;     // input unit, owned through m_input
-    std::unique_ptr<GridEditor> m_editor; // last: goes first, it watches the widget
+    std::unique_ptr<Relay> m_relay; // the parts' events, raised as this widget's signals
+    std::unique_ptr<GridPrivate> d;
 };
 
 #undef TESSIX_CELL_MEMBER

@@ -2,7 +2,6 @@
 
 #include "app/Global.h"
 #include "components/grid/GridComboLists.h"
-#include "components/grid/GridEditor.h"
 #include "components/grid/TessixGrid.h"
 #include "components/iconlist/IconList.h"
 #include "controls/ChoiceGroup.h"
@@ -517,8 +516,7 @@ void frmMyCustomers::mnuFileReload_Click() {
 
 void frmMyCustomers::closeEvent(QCloseEvent* event) {
     // Text still in an open editor counts as typed: commit it first.
-    if (grdCust->editor().isEditing())
-        grdCust->CommitEdit();
+    grdCust->CommitEdit();
     if (mnuFileSave->isEnabled()) {
         switch (MsgBox(QStringLiteral("Do you want to save changes?"), vbYesNoCancel | vbQuestion,
                        windowTitle())) {

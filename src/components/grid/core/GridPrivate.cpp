@@ -1,0 +1,212 @@
+#include "core/GridPrivate.h"
+
+#include "core/GridEventSink.h"
+
+#include <QAbstractScrollArea>
+#include <QPainter>
+#include <QScrollBar>
+#include <algorithm>
+
+GridViewport GridContext::viewport() const {
+    return GridViewport(
+        geometry, QPoint(area.horizontalScrollBar()->value(), area.verticalScrollBar()->value()),
+        header.shownHeight(), area.viewport()->size());
+}
+
+GridPrivate::GridPrivate(QAbstractScrollArea& area, GridEventSink& events)
+    : sort(store), comboLists([this] { return store.fontData(); }, [this] { repaint(false); }),
+      context{area,       *this,    events, store,      sort,   look,      options,    images,
+              comboLists, geometry, header, headerView, sizing, selection, navigation, current},
+      geometrySource(context), geometry(geometrySource), header(context), headerView(context),
+      sizing(context), selectionSource(context), selection(selectionSource, events),
+      navigation(selectionSource, events), current(context), painter(context), input(context),
+      editor(context), m_area(area), m_features{&input, &editor} {
+    store.setChangeHandler([this](const GridChange& c) { onStoreChange(c); });
+    store.setComboTextFn([this](const QString& list, const Variant& value) {
+        return comboLists.entryText(list, value);
+    });
+    sort.setCustomSort(
+        [&events](int col, int row1, int row2, const Variant& v1, const Variant& v2, int& result) {
+            CustomSortArgs args{col, row1, row2, v1, v2, result};
+            events.CustomSort(args);
+            result = args.result;
+        });
+    sort.setSortHooks([&events] { events.BeforeSort(); },
+                      [this, &events] {
+                          events.AfterSort();
+                          repaint(true);
+                      });
+    input.setCellActions(&editor);
+    navigation.setBeforeCellChange(
+        [this](int row, int col) { editor.currentCellMoving(row, col); });
+    updateScrollRanges();
+}
+
+GridPrivate::~GridPrivate() {
+    // The store's handlers call back into the parts: silence them before the parts go.
+    store.setChangeHandler({});
+    store.setComboTextFn({});
+}
+
+// ----- Store changes -> features, geometry and repaints -----
+
+void GridPrivate::onStoreChange(const GridChange& change) {
+    for (GridFeature* feature : m_features)
+        feature->storeChanged(change); // the current cell and an open editor follow their row
+    switch (change.kind) {
+    case GridChange::Cell:
+        // A whole-viewport update: Qt merges them into one paint of the visible rows, and
+        // finding the cell's rectangle could force a geometry rebuild per write.
+        repaint(false);
+        return;
+    case GridChange::Row:
+        repaint(false);
+        return;
+    case GridChange::RowHeight:
+    case GridChange::RowVisibility:
+        geometry.rowHeightChanged(change.row);
+        repaint(true);
+        return;
+    case GridChange::RowsInserted:
+        if (change.row == store.RowCount() - change.count + 1)
+            geometry.rowsAppended(change.count); // a log growing row by row stays O(log n)
+        else
+            geometry.invalidateRows();
+        repaint(true);
+        return;
+    case GridChange::RowsRemoved:
+        geometry.rowsRemoved(change.row, change.count); // no rebuild per removal
+        repaint(true);
+        return;
+    case GridChange::RowsReordered:
+    case GridChange::RowsReset:
+        geometry.invalidateRows();
+        repaint(true);
+        return;
+    case GridChange::Columns:
+    case GridChange::Column:
+        geometry.invalidateColumns();
+        sizing.applyStretch();
+        repaint(true);
+        return;
+    case GridChange::Font:
+        repaint(true); // the header's height follows the grid font until set
+        return;
+    }
+}
+
+// ----- Batching and repainting -----
+
+void GridPrivate::repaint(bool layout) {
+    if (updating()) {
+        m_pendingRepaint = true;
+        m_pendingLayout = m_pendingLayout || layout;
+        return;
+    }
+    if (layout)
+        layoutChanged();
+    m_area.viewport()->update();
+}
+
+void GridPrivate::layoutChanged() {
+    updateScrollRanges();
+    for (GridFeature* feature : m_features)
+        feature->layoutChanged();
+}
+
+void GridPrivate::endUpdate() {
+    if (m_updateDepth == 0 || --m_updateDepth > 0)
+        return;
+    if (m_pendingLayout)
+        layoutChanged();
+    if (m_pendingRepaint || m_pendingLayout)
+        m_area.viewport()->update();
+    m_pendingRepaint = m_pendingLayout = false;
+}
+
+void GridPrivate::Refresh() {
+    repaint(true);
+    if (!updating())
+        m_area.viewport()->repaint();
+}
+
+void GridPrivate::RedrawCell(int row, int col) {
+    const QRect r = context.viewport().cellRect(row, col);
+    if (updating())
+        m_pendingRepaint = true;
+    else if (!r.isEmpty())
+        m_area.viewport()->update(r);
+}
+
+void GridPrivate::updateScrollRanges() {
+    const QSize area = context.viewport().rowsArea().size();
+    QScrollBar* v = m_area.verticalScrollBar();
+    v->setRange(0, std::max(0, geometry.totalHeight() - area.height()));
+    v->setPageStep(std::max(1, area.height()));
+    v->setSingleStep(std::max(1, store.DefaultRowHeight()));
+    QScrollBar* h = m_area.horizontalScrollBar();
+    h->setRange(0, std::max(0, geometry.totalWidth() - area.width()));
+    h->setPageStep(std::max(1, area.width()));
+    h->setSingleStep(20);
+}
+
+// ----- The widget's events -----
+
+void GridPrivate::paint(QPainter& p, const QRect& exposed) {
+    const GridViewport viewport = context.viewport();
+    painter.paint(p, viewport, exposed);
+    for (GridFeature* feature : m_features)
+        feature->paintOver(p, viewport, exposed);
+}
+
+void GridPrivate::resized() {
+    sizing.applyStretch();
+    layoutChanged();
+}
+
+void GridPrivate::scrolled() {
+    for (GridFeature* feature : m_features)
+        feature->layoutChanged();
+    m_area.viewport()->update();
+}
+
+void GridPrivate::focusChanged(bool hasFocus) {
+    for (GridFeature* feature : m_features)
+        feature->focusChanged(hasFocus);
+    m_area.viewport()->update(); // selection colours depend on the focus
+}
+
+template <typename Event>
+bool GridPrivate::toFeatures(bool (GridFeature::*handler)(Event*), Event* e) {
+    return std::any_of(m_features.begin(), m_features.end(),
+                       [&](GridFeature* feature) { return (feature->*handler)(e); });
+}
+
+bool GridPrivate::mousePress(QMouseEvent* e) {
+    return toFeatures(&GridFeature::mousePress, e);
+}
+
+bool GridPrivate::mouseMove(QMouseEvent* e) {
+    return toFeatures(&GridFeature::mouseMove, e);
+}
+
+bool GridPrivate::mouseRelease(QMouseEvent* e) {
+    return toFeatures(&GridFeature::mouseRelease, e);
+}
+
+bool GridPrivate::mouseDoubleClick(QMouseEvent* e) {
+    return toFeatures(&GridFeature::mouseDoubleClick, e);
+}
+
+bool GridPrivate::wheel(QWheelEvent* e) {
+    return toFeatures(&GridFeature::wheel, e);
+}
+
+bool GridPrivate::keyPress(QKeyEvent* e) {
+    return toFeatures(&GridFeature::keyPress, e);
+}
+
+void GridPrivate::pointerLeft() {
+    for (GridFeature* feature : m_features)
+        feature->pointerLeft();
+}

@@ -1,0 +1,57 @@
+#pragma once
+// The one mapping between content coordinates (0, 0 = top-left of the first row and column)
+// and the viewport: the header band at the top, the rows below it, both scrolled by the
+// scroll bars. Every conversion goes through here (cells, header items, the focus
+// rectangle, the editor, tooltips, hit tests, drop positions, scrolling into view), so an
+// area that does not scroll (frozen columns) changes this object alone.
+//
+// A value made for the view as it stands (GridContext::viewport()); cheap to make.
+
+#include "core/GridInternal.h"
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <utility>
+
+class GridGeometry;
+
+class GridViewport {
+public:
+    GridViewport(const GridGeometry& geometry, QPoint scroll, int rowsTop, QSize size)
+        : m_geometry(geometry), m_scroll(scroll), m_rowsTop(rowsTop), m_size(size) {}
+
+    QPoint scroll() const { return m_scroll; } // the scroll bars' values
+    int rowsTop() const { return m_rowsTop; }  // where rows start (the header's height)
+    QRect headerArea() const { return QRect(0, 0, m_size.width(), m_rowsTop); }
+    QRect rowsArea() const;
+    bool inHeader(const QPoint& pos) const { return pos.y() < m_rowsTop; }
+
+    // Content -> viewport. Rectangles of what is not shown come back empty.
+    QRect fromContent(const QRect& content) const;
+    QRect cellRect(int row, int col) const; // col may be the row-text column
+    QRect rowRect(int row) const;
+    QRect rowTextRect(int row) const;
+    QRect headerItemRect(int col) const;
+    int columnsRight() const; // viewport x just beyond the last shown column
+
+    // Viewport -> content.
+    // {row, col} under a point as GridGeometry::cellAt; {0, header column} on the header.
+    std::pair<int, int> cellAt(const QPoint& pos) const;
+    int colAt(int x) const; // shown column under viewport x, 0 when none
+    // The first and last shown rows intersecting a viewport area; (0, -1) when none.
+    std::pair<int, int> rowsIn(const QRect& area) const;
+
+    // The scroll value that brings [start, end) (content pixels) into a page of `page`
+    // pixels scrolled to `value`, moving as little as possible; the start wins when the
+    // span is longer than the page.
+    static int scrolledToShow(int value, int page, int start, int end);
+
+private:
+    QPoint toViewport() const { return QPoint(0, m_rowsTop) - m_scroll; }
+
+    const GridGeometry& m_geometry;
+    QPoint m_scroll;
+    int m_rowsTop = 0;
+    QSize m_size;
+};
