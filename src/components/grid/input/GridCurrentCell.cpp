@@ -65,26 +65,17 @@ void GridCurrentCell::moveTo(GridCellPos cell, Select how) {
 }
 
 void GridCurrentCell::ensureRowVisible(int row) {
-    const GridGeometry& geo = m_context.geometry;
-    const int height = geo.rowHeight(row);
-    if (height <= 0)
+    if (m_context.geometry.rowHeight(row) <= 0)
         return;
     m_context.host.updateScrollRanges(); // the range may be stale inside BeginUpdate
-    QScrollBar* v = m_context.area.verticalScrollBar();
-    const int top = geo.rowTop(row);
-    v->setValue(GridViewport::scrolledToShow(v->value(), m_context.viewport().rowsArea().height(),
-                                             top, top + height));
+    m_context.area.verticalScrollBar()->setValue(m_context.viewport().scrollYToShow(row));
 }
 
 void GridCurrentCell::ensureVisible(GridCellPos cell) {
     if (cell.row <= 0)
         return;
     ensureRowVisible(cell.row);
-    const GridGeometry& geo = m_context.geometry;
-    const int left = geo.colLeft(cell.col);
-    if (left < 0 || m_context.selection.RowMode())
-        return;
-    QScrollBar* h = m_context.area.horizontalScrollBar();
-    h->setValue(GridViewport::scrolledToShow(h->value(), m_context.viewport().rowsArea().width(),
-                                             left, left + geo.colWidth(cell.col)));
+    if (!m_context.selection.RowMode())
+        m_context.area.horizontalScrollBar()->setValue(
+            m_context.viewport().scrollXToShow(cell.col));
 }

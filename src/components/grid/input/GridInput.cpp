@@ -351,7 +351,7 @@ bool GridInput::wheel(QWheelEvent* e) {
     // Whole rows: the wheel moves the top row by that many shown rows.
     QScrollBar* v = m_context.area.verticalScrollBar();
     const GridGeometry& geo = m_context.geometry;
-    int top = geo.rowAt(v->value());
+    int top = m_context.viewport().topRow();
     if (top == 0)
         return true;
     const int direction = steps > 0 ? -1 : 1;

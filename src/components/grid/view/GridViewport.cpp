@@ -50,6 +50,25 @@ std::pair<int, int> GridViewport::rowsIn(const QRect& area) const {
     return m_geometry.rowsIn(area.top() + toContent, area.bottom() + 1 + toContent);
 }
 
+int GridViewport::topRow() const {
+    return m_geometry.rowAt(m_scroll.y());
+}
+
+int GridViewport::scrollYToShow(int row) const {
+    const int height = m_geometry.rowHeight(row);
+    if (height <= 0)
+        return m_scroll.y();
+    const int top = m_geometry.rowTop(row);
+    return scrolledToShow(m_scroll.y(), rowsArea().height(), top, top + height);
+}
+
+int GridViewport::scrollXToShow(int col) const {
+    const int left = m_geometry.colLeft(col);
+    if (left < 0)
+        return m_scroll.x();
+    return scrolledToShow(m_scroll.x(), rowsArea().width(), left, left + m_geometry.colWidth(col));
+}
+
 int GridViewport::scrolledToShow(int value, int page, int start, int end) {
     if (start < value)
         return start;

@@ -42,12 +42,17 @@ public:
     // The first and last shown rows intersecting a viewport area; (0, -1) when none.
     std::pair<int, int> rowsIn(const QRect& area) const;
 
-    // The scroll value that brings [start, end) (content pixels) into a page of `page`
-    // pixels scrolled to `value`, moving as little as possible; the start wins when the
-    // span is longer than the page.
-    static int scrolledToShow(int value, int page, int start, int end);
+    // The row at the top of the rows area, 0 when none.
+    int topRow() const;
+
+    // Scroll values that bring a row (vertical) or a column (horizontal) into view, moving
+    // as little as possible; the start wins when it is longer than the page. The current
+    // value when it shows already or is not shown at all.
+    int scrollYToShow(int row) const;
+    int scrollXToShow(int col) const;
 
 private:
+    static int scrolledToShow(int value, int page, int start, int end);
     QPoint toViewport() const { return QPoint(0, m_rowsTop) - m_scroll; }
 
     const GridGeometry& m_geometry;
