@@ -56,7 +56,16 @@ TessixGrid::TessixGrid(QWidget* parent)
 
 TessixGrid::~TessixGrid() = default;
 
-// ----- One-line forwards -----
+// A column member read through the column object, with a fallback for a bad column.
+namespace {
+template <typename T, typename Get>
+T columnRead(const GridStore& store, const ColRef& col, T fallback, Get get) {
+    const GridColumn* c = store.ColObject(col);
+    return c ? get(*c) : fallback;
+}
+} // namespace
+
+// ----- Structure -----
 
 GridColumn* TessixGrid::AddCol(const QString& key, const QString& headerText, int width,
                                int sortType, const ColRef& before) {
@@ -131,9 +140,55 @@ int TessixGrid::FindRowByKey(const QString& key) const {
     return d->store.FindRowByKey(key);
 }
 
+// ----- Per-column header members -----
+
+#define TESSIX_COLUMN_MEMBER(Type, Name, Getter, Setter, fallback)                                 \
+    Type TessixGrid::Name(const ColRef& col) const {                                               \
+        return columnRead<Type>(d->store, col, fallback,                                           \
+                                [](const GridColumn& c) { return c.Getter(); });                   \
+    }                                                                                              \
+    void TessixGrid::Set##Name(const ColRef& col, Type value) {                                    \
+        if (GridColumn* c = d->store.ColObject(col))                                               \
+            c->Setter(value);                                                                      \
+    }
+
+TESSIX_COLUMN_MEMBER(int, ColWidth, Width, SetWidth, 0)
+TESSIX_COLUMN_MEMBER(bool, ColVisible, Visible, SetVisible, false)
+TESSIX_COLUMN_MEMBER(int, ColHeaderAlignH, HeaderAlignH, SetHeaderAlignH, 0)
+TESSIX_COLUMN_MEMBER(int, ColHeaderAlignV, HeaderAlignV, SetHeaderAlignV, 0)
+TESSIX_COLUMN_MEMBER(quint32, ColHeaderTextFlags, HeaderTextFlags, SetHeaderTextFlags, 0)
+TESSIX_COLUMN_MEMBER(OleColor, ColHeaderForeColor, HeaderForeColor, SetHeaderForeColor,
+                     DefaultColor)
+TESSIX_COLUMN_MEMBER(OleColor, ColHeaderBackColor, HeaderBackColor, SetHeaderBackColor,
+                     DefaultColor)
+TESSIX_COLUMN_MEMBER(int, ColHeaderIcon, HeaderIcon, SetHeaderIcon, 0)
+TESSIX_COLUMN_MEMBER(bool, ColAllowSizing, AllowSizing, SetAllowSizing, false)
+#undef TESSIX_COLUMN_MEMBER
+
 int TessixGrid::ColSortIndex(const ColRef& col) const {
     return d->sort.ColSortIndex(col);
 }
+
+QString TessixGrid::ColHeaderText(const ColRef& col) const {
+    return columnRead<QString>(d->store, col, QString(),
+                               [](const GridColumn& c) { return c.HeaderText(); });
+}
+
+void TessixGrid::SetColHeaderText(const ColRef& col, const QString& text) {
+    if (GridColumn* c = d->store.ColObject(col))
+        c->SetHeaderText(text);
+}
+
+int TessixGrid::ColSortType(const ColRef& col) const {
+    return columnRead<int>(d->store, col, 0, [](const GridColumn& c) { return c.SortType(); });
+}
+
+void TessixGrid::SetColSortIndex(const ColRef& col, int index) {
+    d->sort.SetColSortIndex(col, index);
+    d->repaint(false); // the header's sort marks
+}
+
+// ----- Cells -----
 
 Variant TessixGrid::CellValue(int row, const ColRef& col) const {
     return d->store.CellValue(row, col);
@@ -158,6 +213,52 @@ void TessixGrid::SetCellFont(int row, const ColRef& col, const FontObject& font)
 void TessixGrid::ResetCellFont(int row, const ColRef& col) {
     d->store.ResetCellFont(row, col);
 }
+
+#define TESSIX_CELL_MEMBER(Type, Name)                                                             \
+    Type TessixGrid::Name(int row, const ColRef& col) const {                                      \
+        return d->store.Name(row, col);                                                            \
+    }                                                                                              \
+    void TessixGrid::Set##Name(int row, const ColRef& col, Type value) {                           \
+        d->store.Set##Name(row, col, value);                                                       \
+    }
+TESSIX_CELL_MEMBER(OleColor, CellForeColor)
+TESSIX_CELL_MEMBER(OleColor, CellBackColor)
+TESSIX_CELL_MEMBER(int, CellIcon)
+TESSIX_CELL_MEMBER(int, CellIconAlign)
+TESSIX_CELL_MEMBER(int, CellCheckState)
+TESSIX_CELL_MEMBER(bool, CellCheckBoxVisible)
+TESSIX_CELL_MEMBER(int, CellCheckBoxAlign)
+TESSIX_CELL_MEMBER(int, CellType)
+TESSIX_CELL_MEMBER(QString, CellComboList)
+TESSIX_CELL_MEMBER(int, CellAlignment)
+TESSIX_CELL_MEMBER(int, CellVAlignment)
+TESSIX_CELL_MEMBER(QString, CellFormatString)
+TESSIX_CELL_MEMBER(int, CellIndentLeft)
+TESSIX_CELL_MEMBER(int, CellIndentRight)
+TESSIX_CELL_MEMBER(int, CellIndentTop)
+TESSIX_CELL_MEMBER(int, CellIndentBottom)
+TESSIX_CELL_MEMBER(quint32, CellTextFlags)
+TESSIX_CELL_MEMBER(quint32, CellStyleFlags)
+#undef TESSIX_CELL_MEMBER
+
+void TessixGrid::SetCellValue(int row, const ColRef& col, const Variant& v) {
+    writeCellValue(d->store, row, col, v);
+}
+
+void TessixGrid::SetCellValue(int row, const ColRef& col, const QString& text) {
+    writeCellText(d->store, row, col, text);
+}
+
+void TessixGrid::GetCellRect(int row, const ColRef& col, int& left, int& top, int& width,
+                             int& height) const {
+    const QRect r = d->context.viewport().cellRect(row, d->store.ColIndex(col));
+    left = r.left();
+    top = r.top();
+    width = r.width();
+    height = r.height();
+}
+
+// ----- Rows -----
 
 int TessixGrid::RowHeight(int row) const {
     return d->store.RowHeight(row);
@@ -231,6 +332,8 @@ int TessixGrid::ParentRow(int row) const {
     return d->store.ParentRow(row);
 }
 
+// ----- Grid-wide look -----
+
 int TessixGrid::SelAlpha() const {
     return d->look.selAlpha;
 }
@@ -258,121 +361,6 @@ FontObject TessixGrid::Font() const {
 void TessixGrid::SetFont(const FontObject& font) {
     d->store.SetFont(font);
 }
-
-int TessixGrid::DefaultRowHeight() const {
-    return d->store.DefaultRowHeight();
-}
-
-void TessixGrid::SetDefaultRowHeight(int px) {
-    d->store.SetDefaultRowHeight(px);
-}
-
-int TessixGrid::DefaultRowCellsHeight() const {
-    return d->store.DefaultRowCellsHeight();
-}
-
-void TessixGrid::SetDefaultRowCellsHeight(int px) {
-    d->store.SetDefaultRowCellsHeight(px);
-}
-
-bool TessixGrid::AutoWidthWithHeader() const {
-    return d->options.autoWidthWithHeader;
-}
-
-void TessixGrid::SetAutoWidthWithHeader(bool on) {
-    d->options.autoWidthWithHeader = on;
-}
-
-int TessixGrid::RowTextCol() const {
-    return d->store.RowTextCol();
-}
-
-int TessixGrid::RowTextStartCol() const {
-    return d->look.rowTextStartCol;
-}
-
-GridHeader& TessixGrid::Header() {
-    return d->header;
-}
-
-const GridHeader& TessixGrid::Header() const {
-    return d->header;
-}
-
-bool TessixGrid::SortOnHeaderClick() const {
-    return d->options.sortOnHeaderClick;
-}
-
-void TessixGrid::SetSortOnHeaderClick(bool on) {
-    d->options.sortOnHeaderClick = on;
-}
-
-bool TessixGrid::HeaderClickOption() const {
-    return d->options.headerClickOption;
-}
-
-void TessixGrid::SetHeaderClickOption(bool on) {
-    d->options.headerClickOption = on;
-}
-
-void TessixGrid::SortByCol(const ColRef& col) {
-    d->sort.SortByCol(col);
-}
-
-void TessixGrid::Sort() {
-    d->sort.Sort();
-}
-
-void TessixGrid::SortChildRows(int row) {
-    d->sort.SortChildRows(row);
-}
-
-::SortObject& TessixGrid::SortObject() {
-    return d->sortObject;
-}
-
-int TessixGrid::MemMngWantFreeRows() const {
-    return d->store.MemMngWantFreeRows();
-}
-
-void TessixGrid::SetMemMngWantFreeRows(int rows) {
-    d->store.SetMemMngWantFreeRows(rows);
-}
-
-void TessixGrid::BeginUpdate() {
-    d->beginUpdate();
-}
-
-void TessixGrid::Redraw() {
-    d->repaint(false);
-}
-
-#define TESSIX_CELL_MEMBER(Type, Name)                                                             \
-    Type TessixGrid::Name(int row, const ColRef& col) const {                                      \
-        return d->store.Name(row, col);                                                            \
-    }                                                                                              \
-    void TessixGrid::Set##Name(int row, const ColRef& col, Type value) {                           \
-        d->store.Set##Name(row, col, value);                                                       \
-    }
-TESSIX_CELL_MEMBER(OleColor, CellForeColor)
-TESSIX_CELL_MEMBER(OleColor, CellBackColor)
-TESSIX_CELL_MEMBER(int, CellIcon)
-TESSIX_CELL_MEMBER(int, CellIconAlign)
-TESSIX_CELL_MEMBER(int, CellCheckState)
-TESSIX_CELL_MEMBER(bool, CellCheckBoxVisible)
-TESSIX_CELL_MEMBER(int, CellCheckBoxAlign)
-TESSIX_CELL_MEMBER(int, CellType)
-TESSIX_CELL_MEMBER(QString, CellComboList)
-TESSIX_CELL_MEMBER(int, CellAlignment)
-TESSIX_CELL_MEMBER(int, CellVAlignment)
-TESSIX_CELL_MEMBER(QString, CellFormatString)
-TESSIX_CELL_MEMBER(int, CellIndentLeft)
-TESSIX_CELL_MEMBER(int, CellIndentRight)
-TESSIX_CELL_MEMBER(int, CellIndentTop)
-TESSIX_CELL_MEMBER(int, CellIndentBottom)
-TESSIX_CELL_MEMBER(quint32, CellTextFlags)
-TESSIX_CELL_MEMBER(quint32, CellStyleFlags)
-#undef TESSIX_CELL_MEMBER
 
 #define TESSIX_LOOK_MEMBER(Type, Name, field)                                                      \
     Type TessixGrid::Name() const {                                                                \
@@ -405,87 +393,6 @@ TESSIX_LOOK_MEMBER(bool, GrayIconsWhenDisabled, grayIconsWhenDisabled)
 TESSIX_LOOK_MEMBER(int, DynamicFormattingEvents, dynamicFormattingEvents)
 TESSIX_LOOK_MEMBER(bool, ShowRowText, showRowText)
 #undef TESSIX_LOOK_MEMBER
-
-// ----- Columns through their objects -----
-
-namespace {
-template <typename T, typename Get>
-T columnRead(const GridStore& store, const ColRef& col, T fallback, Get get) {
-    const GridColumn* c = store.ColObject(col);
-    return c ? get(*c) : fallback;
-}
-} // namespace
-
-#define TESSIX_COLUMN_MEMBER(Type, Name, Getter, Setter, fallback)                                 \
-    Type TessixGrid::Name(const ColRef& col) const {                                               \
-        return columnRead<Type>(d->store, col, fallback,                                           \
-                                [](const GridColumn& c) { return c.Getter(); });                   \
-    }                                                                                              \
-    void TessixGrid::Set##Name(const ColRef& col, Type value) {                                    \
-        if (GridColumn* c = d->store.ColObject(col))                                               \
-            c->Setter(value);                                                                      \
-    }
-
-TESSIX_COLUMN_MEMBER(int, ColWidth, Width, SetWidth, 0)
-TESSIX_COLUMN_MEMBER(bool, ColVisible, Visible, SetVisible, false)
-TESSIX_COLUMN_MEMBER(int, ColHeaderAlignH, HeaderAlignH, SetHeaderAlignH, 0)
-TESSIX_COLUMN_MEMBER(int, ColHeaderAlignV, HeaderAlignV, SetHeaderAlignV, 0)
-TESSIX_COLUMN_MEMBER(quint32, ColHeaderTextFlags, HeaderTextFlags, SetHeaderTextFlags, 0)
-TESSIX_COLUMN_MEMBER(OleColor, ColHeaderForeColor, HeaderForeColor, SetHeaderForeColor,
-                     DefaultColor)
-TESSIX_COLUMN_MEMBER(OleColor, ColHeaderBackColor, HeaderBackColor, SetHeaderBackColor,
-                     DefaultColor)
-TESSIX_COLUMN_MEMBER(int, ColHeaderIcon, HeaderIcon, SetHeaderIcon, 0)
-TESSIX_COLUMN_MEMBER(bool, ColAllowSizing, AllowSizing, SetAllowSizing, false)
-#undef TESSIX_COLUMN_MEMBER
-
-QString TessixGrid::ColHeaderText(const ColRef& col) const {
-    return columnRead<QString>(d->store, col, QString(),
-                               [](const GridColumn& c) { return c.HeaderText(); });
-}
-
-void TessixGrid::SetColHeaderText(const ColRef& col, const QString& text) {
-    if (GridColumn* c = d->store.ColObject(col))
-        c->SetHeaderText(text);
-}
-
-int TessixGrid::ColSortType(const ColRef& col) const {
-    return columnRead<int>(d->store, col, 0, [](const GridColumn& c) { return c.SortType(); });
-}
-
-void TessixGrid::SetColSortIndex(const ColRef& col, int index) {
-    d->sort.SetColSortIndex(col, index);
-    d->repaint(false); // the header's sort marks
-}
-
-// ----- Cells -----
-
-void TessixGrid::SetCellValue(int row, const ColRef& col, const Variant& v) {
-    writeCellValue(d->store, row, col, v);
-}
-
-void TessixGrid::SetCellValue(int row, const ColRef& col, const QString& text) {
-    writeCellText(d->store, row, col, text);
-}
-
-void TessixGrid::GetCellRect(int row, const ColRef& col, int& left, int& top, int& width,
-                             int& height) const {
-    const QRect r = d->context.viewport().cellRect(row, d->store.ColIndex(col));
-    left = r.left();
-    top = r.top();
-    width = r.width();
-    height = r.height();
-}
-
-// ----- Look -----
-
-void TessixGrid::SetRowTextStartCol(const ColRef& col) {
-    const int index = d->store.ColIndex(col);
-    if (index < 1)
-        return;
-    d->look.rowTextStartCol = index;
-    d->repaint(false);
-}
 
 void TessixGrid::SetSelAlpha(int alpha) {
     d->look.selAlpha = std::clamp(alpha, 0, 255);
@@ -529,6 +436,30 @@ FontObject TessixGrid::CreateFont(const CreateFontArgs& args) const {
 
 // ----- Sizing -----
 
+int TessixGrid::DefaultRowHeight() const {
+    return d->store.DefaultRowHeight();
+}
+
+void TessixGrid::SetDefaultRowHeight(int px) {
+    d->store.SetDefaultRowHeight(px);
+}
+
+int TessixGrid::DefaultRowCellsHeight() const {
+    return d->store.DefaultRowCellsHeight();
+}
+
+void TessixGrid::SetDefaultRowCellsHeight(int px) {
+    d->store.SetDefaultRowCellsHeight(px);
+}
+
+bool TessixGrid::AutoWidthWithHeader() const {
+    return d->options.autoWidthWithHeader;
+}
+
+void TessixGrid::SetAutoWidthWithHeader(bool on) {
+    d->options.autoWidthWithHeader = on;
+}
+
 int TessixGrid::GetOptimalRowHeight(const std::optional<FontObject>& font, int lines, int,
                                     bool checkBoxes, int, bool comboButtons) const {
     return d->sizing.optimalRowHeight(font ? font->data() : d->store.fontData(), std::max(1, lines),
@@ -555,7 +486,65 @@ void TessixGrid::StretchCol(const ColRef& col) {
     d->sizing.stretchCol(d->store.ColIndex(col));
 }
 
-// ----- Layout texts -----
+// ----- Row text -----
+
+int TessixGrid::RowTextCol() const {
+    return d->store.RowTextCol();
+}
+
+int TessixGrid::RowTextStartCol() const {
+    return d->look.rowTextStartCol;
+}
+
+void TessixGrid::SetRowTextStartCol(const ColRef& col) {
+    const int index = d->store.ColIndex(col);
+    if (index < 1)
+        return;
+    d->look.rowTextStartCol = index;
+    d->repaint(false);
+}
+
+// ----- Header, sorting, layouts -----
+
+GridHeader& TessixGrid::Header() {
+    return d->header;
+}
+
+const GridHeader& TessixGrid::Header() const {
+    return d->header;
+}
+
+bool TessixGrid::SortOnHeaderClick() const {
+    return d->options.sortOnHeaderClick;
+}
+
+void TessixGrid::SetSortOnHeaderClick(bool on) {
+    d->options.sortOnHeaderClick = on;
+}
+
+bool TessixGrid::HeaderClickOption() const {
+    return d->options.headerClickOption;
+}
+
+void TessixGrid::SetHeaderClickOption(bool on) {
+    d->options.headerClickOption = on;
+}
+
+void TessixGrid::SortByCol(const ColRef& col) {
+    d->sort.SortByCol(col);
+}
+
+void TessixGrid::Sort() {
+    d->sort.Sort();
+}
+
+void TessixGrid::SortChildRows(int row) {
+    d->sort.SortChildRows(row);
+}
+
+::SortObject& TessixGrid::SortObject() {
+    return d->sortObject;
+}
 
 QString TessixGrid::ColLayout() const {
     return encodeColLayout(d->store);
@@ -585,7 +574,23 @@ void TessixGrid::SetImageList(const QList<IconList*>& lists) {
     d->repaint(false);
 }
 
-// ----- Information and repainting -----
+// ----- Information, batching, repainting -----
+
+int TessixGrid::MemMngWantFreeRows() const {
+    return d->store.MemMngWantFreeRows();
+}
+
+void TessixGrid::SetMemMngWantFreeRows(int rows) {
+    d->store.SetMemMngWantFreeRows(rows);
+}
+
+void TessixGrid::BeginUpdate() {
+    d->beginUpdate();
+}
+
+void TessixGrid::Redraw() {
+    d->repaint(false);
+}
 
 int TessixGrid::GetInfo(int item) const {
     switch (item) {
@@ -680,7 +685,7 @@ void TessixGrid::SetTabMovesCurCell(bool on) {
     d->options.tabMovesCurCell = on;
 }
 
-// ----- Editing -----
+// ----- Editing: editor, check boxes, combo lists, typing, menus -----
 
 bool TessixGrid::Editable() const {
     return d->options.editable;

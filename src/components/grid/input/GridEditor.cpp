@@ -1,3 +1,25 @@
+// Editing in place.
+//
+// Sections, in file order:
+//   Construction                    watching the widget, its viewport and the focus
+//   Settings                        Editable, KeyPressBehaviour
+//   What a cell allows              combo and check-box cells
+//   Starting an edit                StartEdit, the text editor, the drop-down list
+//   Committing                      the commit protocol, CommitEdit, CancelEdit, moving on
+//   The open editor                 its text, caret and place over the cell
+//   Keys in the editor              TextEditKeyDown, Esc, Enter, Tab, arrows, EditKeyPress
+//   Cell actions: keys, typing, clicks  what the input unit hands on; typing search
+//   Check boxes and drop-down buttons   hit tests, toggling through the commit protocol
+//   Rows that move                  the open editor follows its row or is cancelled
+//   Menus                           BeforeContextMenu, ContextMenuClick
+//   Events of the grid, its viewport and the editors  presses, hides, focus changes
+//
+// Call flow of a typed edit:
+//   GridInput::keyPress -> KeyDown -> gridKey (F2 opens) / KeyPress -> typed -> openText
+//     -> RequestEdit -> the line editor shows; its keys -> editorKey -> TextEditKeyDown
+//   Enter -> commitAndMove -> commitText(canStay) -> raiseBeforeCommit -> BeforeCommitEdit
+//     -> writeCellValue -> AfterCommitEdit -> EditEnd; then GridCurrentCell::set moves on
+
 #include "input/GridEditor.h"
 
 #include "components/grid/GridComboLists.h"
@@ -68,6 +90,8 @@ QRect globalRect(const QWidget* widget, const QRect& r) {
 }
 
 } // namespace
+
+// ----- Construction -----
 
 GridEditor::GridEditor(const GridContext& context) : m_context(context) {
     QAbstractScrollArea& area = context.area;
@@ -523,7 +547,7 @@ bool GridEditor::editorChar(QKeyEvent* e) {
     return true;
 }
 
-// ----- Hooks of the input unit -----
+// ----- Cell actions: keys, typing, clicks -----
 
 bool GridEditor::gridKey(QKeyEvent* e) {
     if (m_session) {
@@ -649,6 +673,8 @@ void GridEditor::cellDoubleClicked(const CellDblClickArgs& args) {
         m_skipClick = true;
 }
 
+// ----- Check boxes and drop-down buttons -----
+
 bool GridEditor::checkBoxHit(int row, int col, const QPoint& pos) const {
     const GridStore& store = m_context.store;
     if (!isCheckBoxCell(row, col))
@@ -688,6 +714,8 @@ void GridEditor::toggleCheckBox(int row, int col) {
     m_context.events.AfterCommitEdit(row, col, oldValue);
     m_context.events.CellCheckChange(row, col, previous);
 }
+
+// ----- Rows that move -----
 
 void GridEditor::storeChanged(const GridChange& change) {
     if (!m_session)

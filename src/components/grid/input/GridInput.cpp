@@ -1,3 +1,19 @@
+// Mouse and keyboard handling.
+//
+// Sections, in file order:
+//   Construction                                  the Tab filter, tooltips
+//   Rows that move                                the current cell and anchor follow rows
+//   Mouse: presses, moves, releases, the wheel    gestures, CellMouseDown/Up, CellClick
+//   The pointer: hot cell, hot column, cursor     CellMouseEnter/Leave, ColMouseEnter/Leave
+//   The header: resizing, moving, sorting         dividers, drop positions, header sorts
+//   Keyboard                                      KeyDown, navigation keys, KeyPress
+//   Tooltips                                      RequestCellToolTip, RequestColHeaderToolTip
+//
+// Call flow of a click on a cell:
+//   GridPrivate::mousePress -> mousePress -> CellMouseDown -> GridCurrentCell::moveTo
+//     -> GridSelection (selection events) -> GridNavigation::SetCurCell (current-cell events)
+//   mouseRelease -> CellMouseUp -> CellClick -> GridCellActions::cellClicked (the editor)
+
 #include "input/GridInput.h"
 
 #include "components/grid/GridHeader.h"
@@ -65,6 +81,8 @@ std::optional<GridMove> moveForKey(int key, Qt::KeyboardModifiers mods) {
 
 } // namespace
 
+// ----- Construction -----
+
 GridInput::GridInput(const GridContext& context)
     : m_context(context),
       m_toolTips(context.area.viewport(), [this](const QPoint& pos) { return toolTipAt(pos); }) {
@@ -77,18 +95,6 @@ GridInput::~GridInput() {
 }
 
 // ----- Rows that move -----
-
-GridCellPos GridInput::clickCell(int row, int col) const {
-    if (col != RowTextColIndex && (col != 0 || !m_context.selection.RowMode()))
-        return {row, col};
-    // A group row, a row-text area or (in row mode) the space beyond the last column: the
-    // row with the current column, or its first shown column.
-    const QList<int> cols = m_context.selection.space().shownColumns();
-    if (cols.isEmpty())
-        return {row, 0};
-    return {row, cols.contains(m_context.navigation.CurCol()) ? m_context.navigation.CurCol()
-                                                              : cols.first()};
-}
 
 void GridInput::storeChanged(const GridChange& change) {
     GridCellPos anchor = m_context.selection.anchor();
@@ -135,7 +141,19 @@ void GridInput::storeChanged(const GridChange& change) {
     m_context.repaint();
 }
 
-// ----- Mouse -----
+// ----- Mouse: presses, moves, releases, the wheel -----
+
+GridCellPos GridInput::clickCell(int row, int col) const {
+    if (col != RowTextColIndex && (col != 0 || !m_context.selection.RowMode()))
+        return {row, col};
+    // A group row, a row-text area or (in row mode) the space beyond the last column: the
+    // row with the current column, or its first shown column.
+    const QList<int> cols = m_context.selection.space().shownColumns();
+    if (cols.isEmpty())
+        return {row, 0};
+    return {row, cols.contains(m_context.navigation.CurCol()) ? m_context.navigation.CurCol()
+                                                              : cols.first()};
+}
 
 std::pair<int, int> GridInput::hitAt(const QPoint& pos) const {
     const auto hit = m_context.viewport().cellAt(pos);
@@ -365,6 +383,8 @@ bool GridInput::wheel(QWheelEvent* e) {
     return true;
 }
 
+// ----- The pointer: hot cell, hot column, cursor -----
+
 void GridInput::trackPointer(const QPoint& pos, int buttons, int shift) {
     m_pointer = pos;
     const bool inHeader = m_context.viewport().inHeader(pos);
@@ -430,6 +450,8 @@ void GridInput::pointerLeft() {
     setHotCell(0, 0);
     setHotColumn(-1);
 }
+
+// ----- The header: resizing, moving, sorting -----
 
 int GridInput::dividerAt(const QPoint& pos) const {
     if (!m_context.viewport().inHeader(pos))

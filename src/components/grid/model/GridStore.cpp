@@ -1,9 +1,34 @@
+// The store: columns, rows and cells.
+//
+// Sections, in file order:
+//   Records                          row and cell records, row flags, cell font handles
+//   Construction and change reports  the change handler, interned looks
+//   Columns                          adding, removing, keys, display order, defaults
+//   Rows: records and counts         row records from pooled blocks, AddRow, RemoveRow
+//   Rows: heights and flags          heights, visibility, group, selected, tree button
+//   Rows: tags, keys and search      RowTag, RowKey, FindRow, FindRowByKey
+//   Rows: tree, defaults and order   levels and parents, default heights, applyPermutation
+//   Cells: storage, values and texts cell storage per row, values, texts (with views)
+//   Cells: looks and fonts           the interned look of a cell, font handles
+//   Cells: look members              one getter and setter pair per look field
+//   Cells: selected bits             the bits in the row records, bulk reads
+//
+// Call flow of a write:
+//   SetCellValue / SetCellText -> setCellAt (the row's cell storage made on first write)
+//     -> notify(GridChange::Cell) -> the change handler (GridPrivate: features, geometry)
+//   SetCell<Look>(row, col, v) -> changeCellLook -> changeLook -> intern -> notify(Cell)
+//   AddRow / RemoveRow / SetRowCount -> newRow / releaseRow -> notify(RowsInserted / Removed)
+//   sorting: GridSort computes a permutation -> applyPermutation -> notify(RowsReordered)
+
 #include "model/GridStore.h"
 
 #include "runtime/Format.h"
 
 #include <QObject>
 #include <algorithm>
+
+// ---------------------------------------------------------------------------------------
+// Records
 
 namespace {
 enum RowFlag : quint16 {
@@ -78,7 +103,7 @@ private:
 };
 
 // ---------------------------------------------------------------------------------------
-// Construction
+// Construction and change reports
 
 GridStore::GridStore() : m_font(FontData{}) {
     m_styles.push_back(CellStyle{});
@@ -317,7 +342,7 @@ void GridStore::columnSettingChanged(GridColumn* col) {
 }
 
 // ---------------------------------------------------------------------------------------
-// Rows
+// Rows: records and counts
 
 GridStore::Row* GridStore::rowAt(int row) const {
     return row >= 1 && row <= RowCount() ? m_rows[size_t(row - 1)] : nullptr;
@@ -468,6 +493,9 @@ void GridStore::Clear(bool removeCols) {
     notify({GridChange::RowsReset});
 }
 
+// ---------------------------------------------------------------------------------------
+// Rows: heights and flags
+
 int GridStore::RowHeight(int row) const {
     const Row* r = rowAt(row);
     return r ? r->height : 0;
@@ -555,6 +583,9 @@ bool GridStore::SetRowTreeButton(int row, int button) {
     return setRowFlag(row, RowTreeButtonFlag, button == TreeButtonShown, GridChange::Row);
 }
 
+// ---------------------------------------------------------------------------------------
+// Rows: tags, keys and search
+
 Variant GridStore::RowTag(int row) const {
     const Row* r = rowAt(row);
     if (!r || !(r->flags & RowHasTag))
@@ -637,6 +668,9 @@ int GridStore::FindRow(const ColRef& col, const QString& text, int startRow) con
     return 0;
 }
 
+// ---------------------------------------------------------------------------------------
+// Rows: tree, defaults and order
+
 int GridStore::RowLevel(int row) const {
     const Row* r = rowAt(row);
     return r ? r->level : 0;
@@ -695,7 +729,7 @@ bool GridStore::applyPermutation(std::vector<int> newToOld) {
 }
 
 // ---------------------------------------------------------------------------------------
-// Cells
+// Cells: storage, values and texts
 
 const GridColumn::DefaultsEntry& GridStore::defaultsOf(const Row* r, int slot) const {
     const auto& history = columnForSlot(slot)->m_history;
@@ -848,6 +882,9 @@ QString GridStore::CellText(int row, const ColRef& col) const {
     return r && slot >= 0 ? cellText(r, slot) : QString();
 }
 
+// ---------------------------------------------------------------------------------------
+// Cells: looks and fonts
+
 const CellStyle& GridStore::CellLook(int row, const ColRef& col) const {
     const Row* r = rowAt(row);
     const int slot = colSlot(col);
@@ -948,6 +985,9 @@ bool GridStore::ResetCellFont(int row, const ColRef& col) {
     const auto columnFont = c->m_defaults.font;
     return changeCellLook(row, col, [&](CellStyle& s) { s.font = columnFont; });
 }
+
+// ---------------------------------------------------------------------------------------
+// Cells: look members
 
 OleColor GridStore::CellForeColor(int row, const ColRef& col) const {
     return CellLook(row, col).foreColor;
@@ -1059,6 +1099,9 @@ quint32 GridStore::CellStyleFlags(int row, const ColRef& col) const {
 bool GridStore::SetCellStyleFlags(int row, const ColRef& col, quint32 flags) {
     return changeCellLook(row, col, [&](CellStyle& s) { s.styleFlags = flags; });
 }
+
+// ---------------------------------------------------------------------------------------
+// Cells: selected bits
 
 bool GridStore::CellSelected(int row, const ColRef& col) const {
     const Row* r = rowAt(row);
