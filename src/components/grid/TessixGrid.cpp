@@ -221,24 +221,7 @@ void TessixGrid::ResetCellFont(int row, const ColRef& col) {
     void TessixGrid::Set##Name(int row, const ColRef& col, Type value) {                           \
         d->store.Set##Name(row, col, value);                                                       \
     }
-TESSIX_CELL_MEMBER(OleColor, CellForeColor)
-TESSIX_CELL_MEMBER(OleColor, CellBackColor)
-TESSIX_CELL_MEMBER(int, CellIcon)
-TESSIX_CELL_MEMBER(int, CellIconAlign)
-TESSIX_CELL_MEMBER(int, CellCheckState)
-TESSIX_CELL_MEMBER(bool, CellCheckBoxVisible)
-TESSIX_CELL_MEMBER(int, CellCheckBoxAlign)
-TESSIX_CELL_MEMBER(int, CellType)
-TESSIX_CELL_MEMBER(QString, CellComboList)
-TESSIX_CELL_MEMBER(int, CellAlignment)
-TESSIX_CELL_MEMBER(int, CellVAlignment)
-TESSIX_CELL_MEMBER(QString, CellFormatString)
-TESSIX_CELL_MEMBER(int, CellIndentLeft)
-TESSIX_CELL_MEMBER(int, CellIndentRight)
-TESSIX_CELL_MEMBER(int, CellIndentTop)
-TESSIX_CELL_MEMBER(int, CellIndentBottom)
-TESSIX_CELL_MEMBER(quint32, CellTextFlags)
-TESSIX_CELL_MEMBER(quint32, CellStyleFlags)
+TESSIX_GRID_CELL_MEMBERS(TESSIX_CELL_MEMBER)
 #undef TESSIX_CELL_MEMBER
 
 void TessixGrid::SetCellValue(int row, const ColRef& col, const Variant& v) {
@@ -370,28 +353,7 @@ void TessixGrid::SetFont(const FontObject& font) {
         d->look.field = value;                                                                     \
         d->repaint(false);                                                                         \
     }
-TESSIX_LOOK_MEMBER(OleColor, BackColor, backColor)
-TESSIX_LOOK_MEMBER(OleColor, ForeColor, foreColor)
-TESSIX_LOOK_MEMBER(OleColor, BackColorOddRows, backColorOddRows)
-TESSIX_LOOK_MEMBER(OleColor, BackColorEvenRows, backColorEvenRows)
-TESSIX_LOOK_MEMBER(QPixmap, BackgroundPicture, backgroundPicture)
-TESSIX_LOOK_MEMBER(int, GridLines, gridLines)
-TESSIX_LOOK_MEMBER(OleColor, GridLinesColor, gridLinesColor)
-TESSIX_LOOK_MEMBER(int, DragGridLines, dragGridLines)
-TESSIX_LOOK_MEMBER(OleColor, SelForeColor, selForeColor)
-TESSIX_LOOK_MEMBER(OleColor, SelBackColor, selBackColor)
-TESSIX_LOOK_MEMBER(OleColor, SelForeColorNoFocus, selForeColorNoFocus)
-TESSIX_LOOK_MEMBER(OleColor, SelBackColorNoFocus, selBackColorNoFocus)
-TESSIX_LOOK_MEMBER(OleColor, FocusRectColor1, focusRectColor1)
-TESSIX_LOOK_MEMBER(OleColor, FocusRectColor2, focusRectColor2)
-TESSIX_LOOK_MEMBER(bool, ShowFocusRect, showFocusRect)
-TESSIX_LOOK_MEMBER(bool, HighlightSelCells, highlightSelCells)
-TESSIX_LOOK_MEMBER(bool, HighlightSelIcons, highlightSelIcons)
-TESSIX_LOOK_MEMBER(bool, UseOSStyleContents, useOSStyleContents)
-TESSIX_LOOK_MEMBER(bool, ShowControlsInAllCells, showControlsInAllCells)
-TESSIX_LOOK_MEMBER(bool, GrayIconsWhenDisabled, grayIconsWhenDisabled)
-TESSIX_LOOK_MEMBER(int, DynamicFormattingEvents, dynamicFormattingEvents)
-TESSIX_LOOK_MEMBER(bool, ShowRowText, showRowText)
+TESSIX_GRID_LOOK_MEMBERS(TESSIX_LOOK_MEMBER)
 #undef TESSIX_LOOK_MEMBER
 
 void TessixGrid::SetSelAlpha(int alpha) {

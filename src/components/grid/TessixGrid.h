@@ -30,13 +30,55 @@ struct CreateFontArgs {
     std::optional<bool> Italic = {};
 };
 
-// A per-cell member (getter and setter pair).
-#define TESSIX_CELL_MEMBER(Type, Name)                                                             \
+// The per-cell members (getter and setter pairs, read and written in the store) as
+// X(type, name), and the grid-wide look members (writing repaints) as X(type, name, field).
+#define TESSIX_GRID_CELL_MEMBERS(X)                                                                \
+    X(OleColor, CellForeColor)                                                                     \
+    X(OleColor, CellBackColor)                                                                     \
+    X(int, CellIcon)                                                                               \
+    X(int, CellIconAlign)                                                                          \
+    X(int, CellCheckState)                                                                         \
+    X(bool, CellCheckBoxVisible)                                                                   \
+    X(int, CellCheckBoxAlign)                                                                      \
+    X(int, CellType)                                                                               \
+    X(QString, CellComboList)                                                                      \
+    X(int, CellAlignment)                                                                          \
+    X(int, CellVAlignment)                                                                         \
+    X(QString, CellFormatString)                                                                   \
+    X(int, CellIndentLeft)                                                                         \
+    X(int, CellIndentRight)                                                                        \
+    X(int, CellIndentTop)                                                                          \
+    X(int, CellIndentBottom)                                                                       \
+    X(quint32, CellTextFlags)                                                                      \
+    X(quint32, CellStyleFlags)
+#define TESSIX_GRID_LOOK_MEMBERS(X)                                                                \
+    X(OleColor, BackColor, backColor)                                                              \
+    X(OleColor, ForeColor, foreColor)                                                              \
+    X(OleColor, BackColorOddRows, backColorOddRows)                                                \
+    X(OleColor, BackColorEvenRows, backColorEvenRows)                                              \
+    X(QPixmap, BackgroundPicture, backgroundPicture)                                               \
+    X(int, GridLines, gridLines)                                                                   \
+    X(OleColor, GridLinesColor, gridLinesColor)                                                    \
+    X(int, DragGridLines, dragGridLines)                                                           \
+    X(OleColor, SelForeColor, selForeColor)                                                        \
+    X(OleColor, SelBackColor, selBackColor)                                                        \
+    X(OleColor, SelForeColorNoFocus, selForeColorNoFocus)                                          \
+    X(OleColor, SelBackColorNoFocus, selBackColorNoFocus)                                          \
+    X(OleColor, FocusRectColor1, focusRectColor1)                                                  \
+    X(OleColor, FocusRectColor2, focusRectColor2)                                                  \
+    X(bool, ShowFocusRect, showFocusRect)                                                          \
+    X(bool, HighlightSelCells, highlightSelCells)                                                  \
+    X(bool, HighlightSelIcons, highlightSelIcons)                                                  \
+    X(bool, UseOSStyleContents, useOSStyleContents)                                                \
+    X(bool, ShowControlsInAllCells, showControlsInAllCells)                                        \
+    X(bool, GrayIconsWhenDisabled, grayIconsWhenDisabled)                                          \
+    X(int, DynamicFormattingEvents, dynamicFormattingEvents)                                       \
+    X(bool, ShowRowText, showRowText)
+
+#define TESSIX_DECLARE_CELL_MEMBER(Type, Name)                                                     \
     Type Name(int row, const ColRef& col) const;                                                   \
     void Set##Name(int row, const ColRef& col, Type value);
-
-// A grid-wide look member; writing repaints.
-#define TESSIX_LOOK_MEMBER(Type, Name, field)                                                      \
+#define TESSIX_DECLARE_LOOK_MEMBER(Type, Name, field)                                              \
     Type Name() const;                                                                             \
     void Set##Name(Type value);
 
@@ -104,24 +146,7 @@ public:
     FontObject CellFont(int row, const ColRef& col);
     void SetCellFont(int row, const ColRef& col, const FontObject& font);
     void ResetCellFont(int row, const ColRef& col);
-    TESSIX_CELL_MEMBER(OleColor, CellForeColor)
-    TESSIX_CELL_MEMBER(OleColor, CellBackColor)
-    TESSIX_CELL_MEMBER(int, CellIcon)
-    TESSIX_CELL_MEMBER(int, CellIconAlign)
-    TESSIX_CELL_MEMBER(int, CellCheckState)
-    TESSIX_CELL_MEMBER(bool, CellCheckBoxVisible)
-    TESSIX_CELL_MEMBER(int, CellCheckBoxAlign)
-    TESSIX_CELL_MEMBER(int, CellType)
-    TESSIX_CELL_MEMBER(QString, CellComboList)
-    TESSIX_CELL_MEMBER(int, CellAlignment)
-    TESSIX_CELL_MEMBER(int, CellVAlignment)
-    TESSIX_CELL_MEMBER(QString, CellFormatString)
-    TESSIX_CELL_MEMBER(int, CellIndentLeft)
-    TESSIX_CELL_MEMBER(int, CellIndentRight)
-    TESSIX_CELL_MEMBER(int, CellIndentTop)
-    TESSIX_CELL_MEMBER(int, CellIndentBottom)
-    TESSIX_CELL_MEMBER(quint32, CellTextFlags)
-    TESSIX_CELL_MEMBER(quint32, CellStyleFlags)
+    TESSIX_GRID_CELL_MEMBERS(TESSIX_DECLARE_CELL_MEMBER)
     // Cell rectangle in the viewport's pixels; all 0 when the cell is not shown.
     void GetCellRect(int row, const ColRef& col, int& left, int& top, int& width,
                      int& height) const;
@@ -147,27 +172,7 @@ public:
     int ParentRow(int row) const;
 
     // ----- Grid-wide look -----
-    TESSIX_LOOK_MEMBER(OleColor, BackColor, backColor)
-    TESSIX_LOOK_MEMBER(OleColor, ForeColor, foreColor)
-    TESSIX_LOOK_MEMBER(OleColor, BackColorOddRows, backColorOddRows)
-    TESSIX_LOOK_MEMBER(OleColor, BackColorEvenRows, backColorEvenRows)
-    TESSIX_LOOK_MEMBER(QPixmap, BackgroundPicture, backgroundPicture)
-    TESSIX_LOOK_MEMBER(int, GridLines, gridLines)
-    TESSIX_LOOK_MEMBER(OleColor, GridLinesColor, gridLinesColor)
-    TESSIX_LOOK_MEMBER(int, DragGridLines, dragGridLines)
-    TESSIX_LOOK_MEMBER(OleColor, SelForeColor, selForeColor)
-    TESSIX_LOOK_MEMBER(OleColor, SelBackColor, selBackColor)
-    TESSIX_LOOK_MEMBER(OleColor, SelForeColorNoFocus, selForeColorNoFocus)
-    TESSIX_LOOK_MEMBER(OleColor, SelBackColorNoFocus, selBackColorNoFocus)
-    TESSIX_LOOK_MEMBER(OleColor, FocusRectColor1, focusRectColor1)
-    TESSIX_LOOK_MEMBER(OleColor, FocusRectColor2, focusRectColor2)
-    TESSIX_LOOK_MEMBER(bool, ShowFocusRect, showFocusRect)
-    TESSIX_LOOK_MEMBER(bool, HighlightSelCells, highlightSelCells)
-    TESSIX_LOOK_MEMBER(bool, HighlightSelIcons, highlightSelIcons)
-    TESSIX_LOOK_MEMBER(bool, UseOSStyleContents, useOSStyleContents)
-    TESSIX_LOOK_MEMBER(bool, ShowControlsInAllCells, showControlsInAllCells)
-    TESSIX_LOOK_MEMBER(bool, GrayIconsWhenDisabled, grayIconsWhenDisabled)
-    TESSIX_LOOK_MEMBER(int, DynamicFormattingEvents, dynamicFormattingEvents)
+    TESSIX_GRID_LOOK_MEMBERS(TESSIX_DECLARE_LOOK_MEMBER)
     int SelAlpha() const;
     void SetSelAlpha(int alpha); // clamped to 0..255
     int FocusRectThickness() const;
@@ -202,9 +207,8 @@ public:
     // until StretchCol(0) or until the user resizes it.
     void StretchCol(const ColRef& col);
 
-    // ----- Row text -----
+    // ----- Row text (ShowRowText is among the look members) -----
     int RowTextCol() const;
-    TESSIX_LOOK_MEMBER(bool, ShowRowText, showRowText)
     int RowTextStartCol() const;
     void SetRowTextStartCol(const ColRef& col);
 
@@ -361,5 +365,5 @@ private:
     std::unique_ptr<GridPrivate> d;
 };
 
-#undef TESSIX_CELL_MEMBER
-#undef TESSIX_LOOK_MEMBER
+#undef TESSIX_DECLARE_CELL_MEMBER
+#undef TESSIX_DECLARE_LOOK_MEMBER
