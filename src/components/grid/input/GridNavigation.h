@@ -10,7 +10,7 @@
 #include <functional>
 #include <optional>
 
-// The facts navigation needs about the grid; the widget answers them from its store and
+// The facts navigation needs about the grid, answered from its store and
 // geometry. Row offsets are in content pixels (0 = top of the first row).
 class GridNavigationSpace {
 public:

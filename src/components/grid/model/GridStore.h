@@ -34,7 +34,7 @@
 class QObject;
 class CellFontTarget;
 
-// What changed, for the widget to turn into repaints and re-layouts.
+// What changed, for the grid's parts to turn into repaints and re-layouts.
 struct GridChange {
     enum Kind {
         Cell,          // row, col: value or look of one cell
@@ -216,7 +216,7 @@ public:
     void SetFont(const FontObject& font); // stores a copy
     FontData fontData() const;
 
-    // ----- For sorting and the widget -----
+    // ----- For sorting, the view and the input units -----
     // Reorders rows: newToOld[i] is the old 0-based position of the row that goes to i. The
     // vector must be a permutation of 0..RowCount-1 (anything else is refused).
     bool applyPermutation(std::vector<int> newToOld);
