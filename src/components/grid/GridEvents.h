@@ -219,3 +219,27 @@ struct BeforeContextMenuArgs {
     int x = 0;
     int y = 0;
 };
+
+// GetGroupValue: raised while grouping, per row and criterion. The handler may replace the
+// value the rows are banded and ordered by, and the band's caption.
+struct GetGroupValueArgs {
+    int row = 0;
+    int col = 0;
+    Variant value;      // the cell's value
+    Variant groupValue; // in: the cell's value (its shown text for display-text criteria)
+    QString caption;    // in: the cell's shown text
+};
+
+// Scroll bars: 0 horizontal, 1 vertical.
+enum GridScrollBarCode : int { ScrollBarHorizontal = 0, ScrollBarVertical = 1 };
+// ScrollBarBeforeScroll reasons.
+enum GridScrollReason : int {
+    ScrollLineUpOrLeft = 0,
+    ScrollLineDownOrRight = 1,
+    ScrollPageUpOrLeft = 2,
+    ScrollPageDownOrRight = 3,
+    ScrollThumbPosition = 4,
+    ScrollThumbTrack = 5,
+};
+// DisplayMode of a scroll bar.
+enum GridScrollBarMode : int { ScrollBarNever = 0, ScrollBarWhenNeeded = 1, ScrollBarAlways = 2 };

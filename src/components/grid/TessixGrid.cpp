@@ -25,6 +25,8 @@ public:
             return connected(&TessixGrid::CustomDrawCellBackground);
         case GridOptionalEvent::CustomDrawCellForeground:
             return connected(&TessixGrid::CustomDrawCellForeground);
+        case GridOptionalEvent::GetGroupValue:
+            return connected(&TessixGrid::GetGroupValue);
         }
         return false;
     }
@@ -308,7 +310,7 @@ bool TessixGrid::RowExpanded(int row) const {
 }
 
 void TessixGrid::SetRowExpanded(int row, bool expanded) {
-    d->store.SetRowExpanded(row, expanded);
+    d->outline.setExpanded(row, expanded);
 }
 
 int TessixGrid::ParentRow(int row) const {
@@ -504,6 +506,32 @@ void TessixGrid::SortChildRows(int row) {
     d->sort.SortChildRows(row);
 }
 
+int TessixGrid::TreeCol() const {
+    return d->options.treeCol;
+}
+
+void TessixGrid::SetTreeCol(const ColRef& col) {
+    d->options.treeCol = std::max(0, d->store.ColIndex(col));
+    d->repaint(false);
+}
+
+void TessixGrid::Group() {
+    d->grouping.group(d->sortObject.keys(d->store), d->options.groupRowsExpanded);
+}
+
+void TessixGrid::Ungroup() {
+    d->sortObject.Clear(); // rows deleted later must not bring the bands back
+    d->grouping.ungroup();
+}
+
+bool TessixGrid::GroupRowsExpanded() const {
+    return d->options.groupRowsExpanded;
+}
+
+void TessixGrid::SetGroupRowsExpanded(bool expanded) {
+    d->options.groupRowsExpanded = expanded;
+}
+
 ::SortObject& TessixGrid::SortObject() {
     return d->sortObject;
 }
@@ -523,6 +551,16 @@ QString TessixGrid::SortLayout() const {
 void TessixGrid::SetSortLayout(const QString& text) {
     applySortLayout(d->store, d->sort, text);
     d->repaint(true);
+}
+
+// ----- Scroll bars -----
+
+GridScrollBar& TessixGrid::VScrollBar() {
+    return d->vScrollBar;
+}
+
+GridScrollBar& TessixGrid::HScrollBar() {
+    return d->hScrollBar;
 }
 
 // ----- Image lists -----
@@ -775,6 +813,12 @@ void TessixGrid::wheelEvent(QWheelEvent* e) {
 void TessixGrid::keyPressEvent(QKeyEvent* e) {
     if (!d->keyPress(e))
         QAbstractScrollArea::keyPressEvent(e);
+}
+
+void TessixGrid::changeEvent(QEvent* e) {
+    QAbstractScrollArea::changeEvent(e);
+    if (e->type() == QEvent::StyleChange || e->type() == QEvent::PaletteChange)
+        d->styleChanged();
 }
 
 void TessixGrid::focusInEvent(QFocusEvent* e) {

@@ -10,6 +10,7 @@
 #include "components/grid/GridContextMenu.h"
 #include "components/grid/GridEvents.h"
 #include "components/grid/GridHeader.h"
+#include "components/grid/GridScrollBar.h"
 #include "components/grid/GridSelItems.h"
 #include "components/grid/GridSortObject.h"
 #include "components/grid/GridTypes.h"
@@ -168,6 +169,7 @@ public:
     int RowTreeButton(int row) const;
     void SetRowTreeButton(int row, int button);
     bool RowExpanded(int row) const;
+    // Collapsing hides the row's descendants; a current cell among them moves to the row.
     void SetRowExpanded(int row, bool expanded);
     int ParentRow(int row) const;
 
@@ -222,11 +224,24 @@ public:
     void SortByCol(const ColRef& col);
     void Sort();
     void SortChildRows(int row);
+    // The column showing tree levels as indents and the rows' buttons; 0 none.
+    int TreeCol() const;
+    void SetTreeCol(const ColRef& col);
+    // Bands by the criteria of SortObject, rebuilt on every call; Ungroup also empties
+    // SortObject.
+    void Group();
+    void Ungroup();
+    bool GroupRowsExpanded() const;
+    void SetGroupRowsExpanded(bool expanded); // for bands made afterwards
     ::SortObject& SortObject();
     QString ColLayout() const;
     void SetColLayout(const QString& text);
     QString SortLayout() const;
     void SetSortLayout(const QString& text);
+
+    // ----- Scroll bars -----
+    GridScrollBar& VScrollBar();
+    GridScrollBar& HScrollBar();
 
     // ----- Image lists -----
     void SetImageList(IconList* list);
@@ -342,6 +357,24 @@ Q_SIGNALS:
     void CellCheckChange(int row, int col, int previousState);
     void BeforeContextMenu(BeforeContextMenuArgs& args);
     void ContextMenuClick(int area, int row, int col, int item);
+    // Outline and grouping
+    // The user expands (expand True) or collapses a row; before it happens. Children added
+    // here show when the row expands.
+    void BeforeExpandRow(int row, bool expand);
+    void GetGroupValue(GetGroupValueArgs& args);
+    void AfterGroupRowCreate(int row);
+    // Scroll bars (bar: 0 horizontal, 1 vertical) and the desktop
+    // Before a scroll by the user (bar, keys, wheel); reason GridScrollReason.
+    void ScrollBarBeforeScroll(int bar, int reason, bool mouseWheel);
+    void ScrollBarPosChanged(int bar, int value);
+    void ScrollBarThumbTrack(int bar, int value);
+    void ScrollBarEndScroll(int bar);
+    // Raised once the layout has settled, for real changes only.
+    void ScrollBarThicknessChanged(int bar, int value);
+    void ScrollBarVisibilityChanged(int bar, bool visible);
+    void ScrollBarEnabledChanged(int bar, bool enabled);
+    // The desktop's style or palette changed.
+    void OSStyleChange();
 
 protected:
     bool event(QEvent* e) override;
@@ -357,6 +390,7 @@ protected:
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
     bool viewportEvent(QEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     class Relay;

@@ -18,6 +18,7 @@ class GridHeader;
 class GridHeaderView;
 class GridImageLists;
 class GridNavigation;
+class GridScrollBars;
 class GridSelection;
 class GridSizing;
 class GridSort;
@@ -54,6 +55,7 @@ struct GridContext {
     GridHeader& header;
     GridHeaderView& headerView;
     GridSizing& sizing;
+    GridScrollBars& scrollBars;
     // the current cell and the selection
     GridSelection& selection;
     GridNavigation& navigation;

@@ -62,13 +62,27 @@
     X(EditEnd, (int row, int col), (row, col))                                                     \
     X(CellCheckChange, (int row, int col, int previousState), (row, col, previousState))           \
     X(BeforeContextMenu, (BeforeContextMenuArgs & args), (args))                                   \
-    X(ContextMenuClick, (int area, int row, int col, int item), (area, row, col, item))
+    X(ContextMenuClick, (int area, int row, int col, int item), (area, row, col, item))            \
+    /* outline and grouping */                                                                     \
+    X(BeforeExpandRow, (int row, bool expand), (row, expand))                                      \
+    X(GetGroupValue, (GetGroupValueArgs & args), (args))                                           \
+    X(AfterGroupRowCreate, (int row), (row))                                                       \
+    /* scroll bars and the desktop */                                                              \
+    X(ScrollBarBeforeScroll, (int bar, int reason, bool mouseWheel), (bar, reason, mouseWheel))    \
+    X(ScrollBarPosChanged, (int bar, int value), (bar, value))                                     \
+    X(ScrollBarThumbTrack, (int bar, int value), (bar, value))                                     \
+    X(ScrollBarEndScroll, (int bar), (bar))                                                        \
+    X(ScrollBarThicknessChanged, (int bar, int value), (bar, value))                               \
+    X(ScrollBarVisibilityChanged, (int bar, bool visible), (bar, visible))                         \
+    X(ScrollBarEnabledChanged, (int bar, bool enabled), (bar, enabled))                            \
+    X(OSStyleChange, (), ())
 
 // Events that cost something per item or per cell, raised only while someone listens.
 enum class GridOptionalEvent {
     CellSelectionChange,      // one per changed item: selecting all of a big grid is millions
     CustomDrawCellBackground, // one per painted cell
     CustomDrawCellForeground,
+    GetGroupValue, // one per row and criterion while grouping
 };
 
 class GridEventSink {

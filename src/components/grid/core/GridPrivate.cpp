@@ -5,7 +5,9 @@
 #include <QAbstractScrollArea>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTimer>
 #include <algorithm>
+#include <utility>
 
 GridViewport GridContext::viewport() const {
     return GridViewport(
@@ -15,12 +17,15 @@ GridViewport GridContext::viewport() const {
 
 GridPrivate::GridPrivate(QAbstractScrollArea& area, GridEventSink& events)
     : sort(store), comboLists([this] { return store.fontData(); }, [this] { repaint(false); }),
-      context{area,       *this,    events, store,      sort,   look,      options,    images,
-              comboLists, geometry, header, headerView, sizing, selection, navigation, current},
+      context{area,    *this,      events,     store,      sort,   look,
+              options, images,     comboLists, geometry,   header, headerView,
+              sizing,  scrollBars, selection,  navigation, current},
       geometrySource(context), geometry(geometrySource), header(context), headerView(context),
-      sizing(context), selectionSource(context), selection(selectionSource, events),
-      navigation(selectionSource, events), current(context), painter(context), input(context),
-      editor(context), m_area(area), m_features{&input, &editor} {
+      sizing(context), scrollBars(context), vScrollBar(scrollBars, ScrollBarVertical),
+      hScrollBar(scrollBars, ScrollBarHorizontal), grouping(store, events),
+      selectionSource(context), selection(selectionSource, events),
+      navigation(selectionSource, events), current(context), painter(context), outline(context),
+      input(context), editor(context), m_area(area), m_features{&input, &editor, &scrollBars} {
     store.setChangeHandler([this](const GridChange& c) { onStoreChange(c); });
     store.setComboTextFn([this](const QString& list, const Variant& value) {
         return comboLists.entryText(list, value);
@@ -36,7 +41,7 @@ GridPrivate::GridPrivate(QAbstractScrollArea& area, GridEventSink& events)
                           events.AfterSort();
                           repaint(true);
                       });
-    input.setCellActions(&editor);
+    input.setCellActions({&outline, &editor});
     navigation.setBeforeCellChange(
         [this](int row, int col) { editor.currentCellMoving(row, col); });
     updateScrollRanges();
@@ -65,6 +70,10 @@ void GridPrivate::onStoreChange(const GridChange& change) {
     case GridChange::RowHeight:
     case GridChange::RowVisibility:
         geometry.rowHeightChanged(change.row);
+        repaint(true);
+        return;
+    case GridChange::RowsVisibility:
+        geometry.rowsHeightChanged(change.row, change.count);
         repaint(true);
         return;
     case GridChange::RowsInserted:
@@ -168,6 +177,17 @@ void GridPrivate::scrolled() {
     for (GridFeature* feature : m_features)
         feature->layoutChanged();
     m_area.viewport()->update();
+}
+
+void GridPrivate::styleChanged() {
+    scrollBars.styleChanged();
+    if (std::exchange(m_styleQueued, true))
+        return;
+    // Style and palette changes come in bursts: one event once they are in.
+    QTimer::singleShot(0, &m_area, [this] {
+        m_styleQueued = false;
+        context.events.OSStyleChange();
+    });
 }
 
 void GridPrivate::focusChanged(bool hasFocus) {

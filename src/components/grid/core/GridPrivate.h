@@ -10,6 +10,7 @@
 
 #include "components/grid/GridComboLists.h"
 #include "components/grid/GridHeader.h"
+#include "components/grid/GridScrollBar.h"
 #include "components/iconlist/IconList.h"
 #include "core/GridContext.h"
 #include "core/GridFeature.h"
@@ -19,13 +20,16 @@
 #include "input/GridEditor.h"
 #include "input/GridInput.h"
 #include "input/GridNavigation.h"
+#include "input/GridOutline.h"
 #include "input/GridSelection.h"
+#include "model/GridGrouping.h"
 #include "model/GridSort.h"
 #include "model/GridStore.h"
 #include "view/GridGeometry.h"
 #include "view/GridHeaderView.h"
 #include "view/GridImageLists.h"
 #include "view/GridPainter.h"
+#include "view/GridScrollBars.h"
 #include "view/GridSizing.h"
 
 #include <vector>
@@ -55,11 +59,16 @@ public:
     GridHeader header; // goes before the store its font falls back on
     GridHeaderView headerView;
     GridSizing sizing;
+    GridScrollBars scrollBars;
+    GridScrollBar vScrollBar;
+    GridScrollBar hScrollBar;
+    GridGrouping grouping;
     GridSelectionSource selectionSource;
     GridSelection selection;
     GridNavigation navigation;
     GridCurrentCell current;
     GridPainter painter;
+    GridOutline outline;
     GridInput input;
     GridEditor editor; // goes first: it watches the widget
 
@@ -68,6 +77,8 @@ public:
     void resized();
     void scrolled();
     void focusChanged(bool hasFocus);
+    // The desktop's style or palette changed: OSStyleChange once the changes are in.
+    void styleChanged();
     // Each goes to the features in order; false when none handled it.
     bool mousePress(QMouseEvent* e);
     bool mouseMove(QMouseEvent* e);
@@ -96,9 +107,11 @@ private:
 
     QAbstractScrollArea& m_area;
     // Store changes, layout changes, input and overlays go to these, in this order: the
-    // input unit first (the current cell follows its row before the editor places itself).
+    // input unit first (the current cell follows its row before the editor places itself),
+    // the scroll bars last (they report once the layout is in).
     std::vector<GridFeature*> m_features;
     int m_updateDepth = 0;
     bool m_pendingRepaint = false;
     bool m_pendingLayout = false;
+    bool m_styleQueued = false;
 };

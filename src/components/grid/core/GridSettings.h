@@ -46,4 +46,6 @@ struct GridOptions {
     bool sortOnHeaderClick = true;
     bool headerClickOption = true; // accepted and kept
     int stretchCol = 0;            // the column filling the width the others leave; 0 none
+    int treeCol = 0;               // the column showing tree levels and buttons; 0 none
+    bool groupRowsExpanded = true; // bands made by later groupings start expanded
 };

@@ -5,9 +5,10 @@
 #include "input/GridSelection.h"
 #include "model/GridStore.h"
 #include "view/GridGeometry.h"
+#include "view/GridScrollBars.h"
 
-#include <QAbstractScrollArea>
-#include <QScrollBar>
+#include "components/grid/GridEvents.h"
+
 #include <algorithm>
 
 void GridCurrentCell::set(int row, int col) {
@@ -68,7 +69,7 @@ void GridCurrentCell::ensureRowVisible(int row) {
     if (m_context.geometry.rowHeight(row) <= 0)
         return;
     m_context.host.updateScrollRanges(); // the range may be stale inside BeginUpdate
-    m_context.area.verticalScrollBar()->setValue(m_context.viewport().scrollYToShow(row));
+    m_context.scrollBars.scrollTo(ScrollBarVertical, m_context.viewport().scrollYToShow(row));
 }
 
 void GridCurrentCell::ensureVisible(GridCellPos cell) {
@@ -76,6 +77,6 @@ void GridCurrentCell::ensureVisible(GridCellPos cell) {
         return;
     ensureRowVisible(cell.row);
     if (!m_context.selection.RowMode())
-        m_context.area.horizontalScrollBar()->setValue(
-            m_context.viewport().scrollXToShow(cell.col));
+        m_context.scrollBars.scrollTo(ScrollBarHorizontal,
+                                      m_context.viewport().scrollXToShow(cell.col));
 }

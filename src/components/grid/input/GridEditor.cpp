@@ -665,12 +665,14 @@ void GridEditor::cellClicked(int row, int col, const QPoint& pos) {
     }
 }
 
-void GridEditor::cellDoubleClicked(const CellDblClickArgs& args) {
+bool GridEditor::cellDoubleClicked(const CellDblClickArgs& args) {
     m_clickEdit.stop();
     if (!args.doDefault || m_session || isCheckBoxCell(args.row, args.col))
-        return;
-    if (StartEdit(args.row, args.col))
-        m_skipClick = true;
+        return false;
+    if (!StartEdit(args.row, args.col))
+        return false;
+    m_skipClick = true;
+    return true;
 }
 
 // ----- Check boxes and drop-down buttons -----

@@ -74,7 +74,7 @@ public:
     bool gridKey(QKeyEvent* e) override;
     void typed(int keyAscii) override; // starts an edit or searches
     void cellClicked(int row, int col, const QPoint& pos) override;
-    void cellDoubleClicked(const CellDblClickArgs& args) override;
+    bool cellDoubleClicked(const CellDblClickArgs& args) override;
     // GridFeature: rows moved or went; the open editor follows its cell or is cancelled.
     void storeChanged(const GridChange& change) override;
 

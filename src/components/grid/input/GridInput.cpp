@@ -29,6 +29,7 @@
 #include "model/GridStore.h"
 #include "view/GridGeometry.h"
 #include "view/GridHeaderView.h"
+#include "view/GridScrollBars.h"
 #include "view/GridSizing.h"
 
 #include <QAbstractScrollArea>
@@ -76,6 +77,26 @@ std::optional<GridMove> moveForKey(int key, Qt::KeyboardModifiers mods) {
         return GridMove::PrevCell;
     default:
         return std::nullopt;
+    }
+}
+
+// How a key's move reports the scrolls it causes: (vertical, horizontal) reasons.
+std::pair<int, int> scrollReasons(GridMove move) {
+    switch (move) {
+    case GridMove::Up:
+        return {ScrollLineUpOrLeft, ScrollThumbPosition};
+    case GridMove::Down:
+        return {ScrollLineDownOrRight, ScrollThumbPosition};
+    case GridMove::Left:
+        return {ScrollThumbPosition, ScrollLineUpOrLeft};
+    case GridMove::Right:
+        return {ScrollThumbPosition, ScrollLineDownOrRight};
+    case GridMove::PageUp:
+        return {ScrollPageUpOrLeft, ScrollThumbPosition};
+    case GridMove::PageDown:
+        return {ScrollPageDownOrRight, ScrollThumbPosition};
+    default: // jumps: Home, End, Tab
+        return {ScrollThumbPosition, ScrollThumbPosition};
     }
 }
 
@@ -200,6 +221,10 @@ bool GridInput::mousePress(QMouseEvent* e) {
     // A handler may have removed rows or refused the default.
     if (!args.doDefault || row <= 0 || row > m_context.store.RowCount())
         return true;
+    if (e->button() == Qt::LeftButton)
+        for (GridCellActions* actions : m_actions)
+            if (actions->cellPressed(row, col, pos))
+                return true; // a tree button: the row toggles, the selection stays
     const GridCellPos cell = clickCell(row, col);
     if (cell.col == 0)
         return true;
@@ -326,11 +351,13 @@ bool GridInput::mouseRelease(QMouseEvent* e) {
     CellMouseArgs args{
         buttonCode(e->button()), shiftState(e->modifiers()), pos.x(), pos.y(), row, col};
     m_context.events.CellMouseUp(args);
+    if (!args.doDefault)
+        return true; // no click for the grid to act on
     const bool onCell = (gesture == Gesture::Cells || gesture == Gesture::SelectedCell);
     if (onCell && e->button() == Qt::LeftButton && row > 0 && pressCell == GridCellPos{row, col}) {
         m_context.events.CellClick(row, col);
-        if (m_actions)
-            m_actions->cellClicked(row, col, pos); // check boxes, combo buttons, editing
+        for (GridCellActions* actions : m_actions)
+            actions->cellClicked(row, col, pos); // check boxes, combo buttons, editing
     }
     return true;
 }
@@ -351,8 +378,9 @@ bool GridInput::mouseDoubleClick(QMouseEvent* e) {
         e->button() == Qt::LeftButton) {
         CellDblClickArgs args{row, col, true};
         m_context.events.CellDblClick(args);
-        if (m_actions)
-            m_actions->cellDoubleClicked(args);
+        for (GridCellActions* actions : m_actions)
+            if (actions->cellDoubleClicked(args))
+                break;
     }
     return true;
 }
@@ -367,7 +395,6 @@ bool GridInput::wheel(QWheelEvent* e) {
     if (steps == 0)
         return true;
     // Whole rows: the wheel moves the top row by that many shown rows.
-    QScrollBar* v = m_context.area.verticalScrollBar();
     const GridGeometry& geo = m_context.geometry;
     int top = m_context.viewport().topRow();
     if (top == 0)
@@ -379,7 +406,9 @@ bool GridInput::wheel(QWheelEvent* e) {
             break;
         top = next;
     }
-    v->setValue(geo.rowTop(top));
+    GridScrollBars::UserScroll scroll(
+        m_context.scrollBars, steps > 0 ? ScrollLineUpOrLeft : ScrollLineDownOrRight, -1, true);
+    m_context.scrollBars.scrollTo(ScrollBarVertical, geo.rowTop(top));
     return true;
 }
 
@@ -533,8 +562,9 @@ bool GridInput::keyPress(QKeyEvent* e) {
     // Code 0 from the handler drops the key; keys without a code ("-", "!") go on.
     if ((code != 0 && args.keyCode == 0) || !args.doDefault)
         return true;
-    if (m_actions && m_actions->gridKey(e)) // F2, F4... and keys while an editor is open
-        return true;
+    for (GridCellActions* actions : m_actions)
+        if (actions->gridKey(e)) // tree keys, F2, F4... and keys while an editor is open
+            return true;
     if (keyMove(e))
         return true;
 
@@ -551,8 +581,8 @@ bool GridInput::keyPress(QKeyEvent* e) {
     if (!ctrl && text.size() == 1 && text[0].isPrint()) {
         KeyPressArgs press{text[0].unicode()};
         m_context.events.KeyPress(press);
-        if (m_actions)
-            m_actions->typed(press.keyAscii); // starts an edit or searches
+        for (GridCellActions* actions : m_actions)
+            actions->typed(press.keyAscii); // starts an edit or searches
         return true;
     }
     return false;
@@ -574,6 +604,8 @@ bool GridInput::keyMove(QKeyEvent* e) {
     const bool shift = !tab && (mods & Qt::ShiftModifier);
     const bool ctrl = mods & Qt::ControlModifier;
     const bool ctrlMove = ctrl && *move != GridMove::FirstRow && *move != GridMove::LastRow;
+    const auto [vertical, horizontal] = scrollReasons(*move);
+    GridScrollBars::UserScroll scroll(m_context.scrollBars, vertical, horizontal, false);
     if (*target == m_context.navigation.current() && !shift) {
         m_context.current.ensureVisible(*target);
         return true;

@@ -14,6 +14,7 @@
 #include <QObject>
 #include <QPoint>
 #include <optional>
+#include <vector>
 
 class GridCellActions;
 struct GridContext;
@@ -24,7 +25,8 @@ public:
     explicit GridInput(const GridContext& context);
     ~GridInput() override;
 
-    void setCellActions(GridCellActions* actions) { m_actions = actions; }
+    // Who gets the cell actions, in order.
+    void setCellActions(std::vector<GridCellActions*> actions) { m_actions = std::move(actions); }
     GridToolTips& toolTips() { return m_toolTips; }
 
     // GridFeature
@@ -72,7 +74,7 @@ private:
     std::optional<GridToolTipContent> toolTipAt(const QPoint& pos);
 
     const GridContext& m_context;
-    GridCellActions* m_actions = nullptr;
+    std::vector<GridCellActions*> m_actions;
     GridToolTips m_toolTips;
 
     Gesture m_gesture = Gesture::None;

@@ -68,23 +68,22 @@ Extracted byValue(const Variant& v, bool borrow) {
     return numberKey(true, v.toDouble());
 }
 
-// The key of value v of the cell at row, col.
-Extracted extract(const GridStore& store, int row, int col, int sortType, const Variant& v,
-                  bool borrow) {
+// The key of a value under a sort type that orders values by themselves.
+Extracted valueKey(const Variant& v, int sortType, bool borrow) {
     const bool blank = v.isEmpty() || v.isNull();
     bool ok = false;
     switch (sortType) {
     case SortTypeTextNoCase:
     case SortTypeTextCase:
         return blank ? Extracted{} : textKey(textOf(v, borrow), caseOf(sortType));
-    case SortTypeNumber: {
+    case SortTypeDisplayText: // a shown text given as the value (group values)
+        return textKey(textOf(v, borrow), Qt::CaseInsensitive);
+    case SortTypeNumber:
+    case SortTypeIcon:
+    case SortTypeCheckState: {
         const double d = blank ? 0 : v.toDouble(&ok);
         return numberKey(ok, d);
     }
-    case SortTypeDisplayText:
-        return textKey(store.CellText(row, col), Qt::CaseInsensitive);
-    case SortTypeIcon:
-        return numberKey(true, store.CellIcon(row, col));
     case SortTypeDate: {
         const double d = blank ? 0 : v.toDateSerial(&ok);
         return numberKey(ok, d);
@@ -94,10 +93,23 @@ Extracted extract(const GridStore& store, int row, int col, int sortType, const 
         const Currency c = blank ? Currency{} : v.toCurrency(&ok);
         return ok ? Extracted{{1, quint64(c.scaled) ^ (quint64(1) << 63)}, {}} : Extracted{};
     }
-    case SortTypeCheckState:
-        return numberKey(true, store.CellCheckState(row, col));
     default: // by value, automatic, custom (its fallback) and unknown types
         return byValue(v, borrow);
+    }
+}
+
+// The key of value v of the cell at row, col: some sort types order by what the cell shows.
+Extracted extract(const GridStore& store, int row, int col, int sortType, const Variant& v,
+                  bool borrow) {
+    switch (sortType) {
+    case SortTypeDisplayText:
+        return textKey(store.CellText(row, col), Qt::CaseInsensitive);
+    case SortTypeIcon:
+        return numberKey(true, store.CellIcon(row, col));
+    case SortTypeCheckState:
+        return numberKey(true, store.CellCheckState(row, col));
+    default:
+        return valueKey(v, sortType, borrow);
     }
 }
 
@@ -322,6 +334,30 @@ private:
 };
 
 } // namespace
+
+GroupValueKey::GroupValueKey(const Variant& value, int sortType, bool borrow) {
+    Extracted e = valueKey(value, sortType, borrow);
+    m_cls = e.key.cls;
+    m_word = e.key.word;
+    m_text = std::move(e.text);
+    m_cs = caseOf(sortType);
+}
+
+int GroupValueKey::compare(const GroupValueKey& other) const {
+    if (m_cls != other.m_cls)
+        return m_cls < other.m_cls ? -1 : 1;
+    if (m_word != other.m_word)
+        return m_word < other.m_word ? -1 : 1;
+    return m_cls == 2 ? m_text.compare(other.m_text, m_cs) : 0;
+}
+
+bool GroupValueKey::sameAs(const GroupValueKey& other) const {
+    return m_cls == other.m_cls && m_word == other.m_word && m_text == other.m_text;
+}
+
+size_t GroupValueKey::hash() const {
+    return qHashMulti(0, m_cls, m_word, m_text);
+}
 
 void SortObject::Add(const ColRef& col, int order, int sortType) {
     m_items.push_back({col, order == SortDescending ? SortDescending : SortAscending, sortType});

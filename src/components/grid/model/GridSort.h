@@ -30,6 +30,22 @@
 using CustomSortFn = std::function<void(int col, int row1, int row2, const Variant& v1,
                                         const Variant& v2, int& result)>;
 
+// A group value keyed as the sort orders values of its sort type: grouping orders its bands
+// and tells them apart with it. Borrowed texts point into the value, which must outlive it.
+class GroupValueKey {
+public:
+    GroupValueKey(const Variant& value, int sortType, bool borrow = false);
+    int compare(const GroupValueKey& other) const; // the sort's order: < 0, 0, > 0
+    bool sameAs(const GroupValueKey& other) const; // exactly equal (for hashing)
+    size_t hash() const;
+
+private:
+    quint8 m_cls = 0;
+    quint64 m_word = 0;
+    QString m_text;
+    Qt::CaseSensitivity m_cs = Qt::CaseInsensitive;
+};
+
 // The stable sort under the rules above. Returns the new row order as a permutation of all
 // rows (new position -> old position, 0-based) for GridStore::applyPermutation. With
 // parentRow != 0 only the rows below that row (its subtree) are reordered.

@@ -22,26 +22,17 @@
 
 #include "model/GridStore.h"
 
+#include "model/GridStoreRecords.h"
+
 #include "runtime/Format.h"
 
 #include <QObject>
 #include <algorithm>
 
 // ---------------------------------------------------------------------------------------
-// Records
+// Records (the row and cell records are in GridStoreRecords.h)
 
 namespace {
-enum RowFlag : quint16 {
-    RowVisibleFlag = 0x01,
-    RowGroupFlag = 0x02,
-    RowSelectedFlag = 0x04,
-    RowExpandedFlag = 0x08,
-    RowTreeButtonFlag = 0x10,
-    RowHasTag = 0x20,
-    RowHasKey = 0x40,
-    RowHasRowText = 0x80,
-};
-enum CellFlag : quint8 { CellSetFlag = 0x01 };
 constexpr int MaxWantFreeRows = 10000;
 constexpr int MaxColumns = 0xFFFF; // cell slots per row are counted in 16 bits
 // A row's first cell storage covers this many columns at least (all of them in grids up to
@@ -52,23 +43,6 @@ QString foldKey(const QString& key) {
     return key.toCaseFolded();
 }
 } // namespace
-
-struct GridStore::Cell {
-    Variant value;
-    quint32 style = 0;
-    quint8 flags = 0; // CellFlag
-};
-
-struct GridStore::Row {
-    std::unique_ptr<Cell[]> cells; // columns 1..cellSlots
-    qint32 height = 0;
-    qint32 cellsHeight = -1; // -1: the whole row height
-    quint32 epoch = 0;
-    quint16 cellSlots = 0;
-    quint16 level = 0;
-    quint16 flags = 0;         // RowFlag
-    RowSelectionBits selected; // of the cells, by slot
-};
 
 // A cell's font handle: bound to the row record and column object, which stay the same
 // while rows and columns move; detached (keeping its last attributes) when either goes.
@@ -371,6 +345,7 @@ GridStore::Row* GridStore::newRow(int level, bool group, int height, bool visibl
     r->cellsHeight = m_defaultRowCellsHeight;
     r->epoch = m_epoch;
     r->level = quint16(std::clamp(level, 0, 0xFFFF));
+    r->descendants = 0;
     r->flags =
         quint16((visible ? RowVisibleFlag : 0) | (group ? RowGroupFlag : 0) | RowExpandedFlag);
     m_epochUsed = true;
@@ -400,6 +375,8 @@ void GridStore::releaseAllRows() {
     m_tags.clear();
     m_rowKeys.clear();
     m_rowTextCells.clear();
+    m_hasTree = false;
+    ++m_treeStamp;
     // No row remembers an old epoch any more: the histories shrink to the current defaults.
     m_epoch = 0;
     m_epochUsed = false;
@@ -412,20 +389,36 @@ int GridStore::AddRow(const AddRowArgs& args) {
     const int n = RowCount();
     int pos = n; // 0-based insert position
     int level = 0;
+    bool folded = false;
+    Row* parent = nullptr;
     if (args.parentRow != 0) {
-        const Row* parent = rowAt(args.parentRow);
+        parent = rowAt(args.parentRow);
         if (!parent)
             return 0;
-        pos = lastRowOfSubtree(args.parentRow);
+        pos = args.parentRow + int(parent->descendants); // after the parent's subtree
         level = parent->level + 1;
+        folded = (parent->flags & RowFoldedFlag) || !(parent->flags & RowExpandedFlag);
     } else if (args.insertBefore != 0) {
         if (args.insertBefore < 1 || args.insertBefore > n + 1)
             return 0;
         pos = args.insertBefore - 1;
-        level = pos < n ? m_rows[size_t(pos)]->level : 0; // a sibling of the row it precedes
+        ++m_treeStamp; // the rows below move
+        if (pos < n) { // a sibling of the row it precedes
+            const Row* next = m_rows[size_t(pos)];
+            level = next->level;
+            folded = next->flags & RowFoldedFlag;
+        }
     }
     Row* r = newRow(level, args.group, args.height, args.visible);
+    if (folded)
+        r->flags |= RowFoldedFlag;
+    if (parent)
+        countChild(args.parentRow); // before the insert: the chain's indexes stay valid
     m_rows.insert(m_rows.begin() + pos, r);
+    if (level > 0 && !parent) {
+        m_hasTree = true;
+        rebuildTree(); // inserted inside a subtree: its ancestors grow
+    }
     if (!args.tag.isEmpty() || args.tagObject) {
         m_tags[r] = TagEntry{args.tag, args.tagObject};
         r->flags |= RowHasTag;
@@ -438,13 +431,12 @@ bool GridStore::RemoveRow(int row) {
     Row* r = rowAt(row);
     if (!r)
         return false;
-    // Its children take its place one level up, so the tree stays well-formed.
-    const int last = lastRowOfSubtree(row);
-    for (int i = row; i < last; ++i)
-        --m_rows[size_t(i)]->level;
+    if (m_hasTree)
+        liftChildren(row); // its children take its place one level up
     detachFontTargets([r](const Row* dead, const GridColumn*) { return dead == r; });
     m_rows.erase(m_rows.begin() + (row - 1));
     releaseRow(r);
+    ++m_treeStamp;
     notify({GridChange::RowsRemoved, row, 0, 1});
     return true;
 }
@@ -471,7 +463,10 @@ void GridStore::SetRowCount(int count) {
     for (int i = count; i < n; ++i)
         releaseRow(m_rows[size_t(i)]);
     m_rows.resize(size_t(count));
-    // The cut may have taken a subtree's tail only; nothing refers to the removed rows.
+    // The cut may have taken a subtree's tail only: the subtrees left are counted again.
+    ++m_treeStamp;
+    if (m_hasTree)
+        rebuildTree();
     notify({GridChange::RowsRemoved, count + 1, 0, n - count});
 }
 
@@ -503,7 +498,7 @@ int GridStore::RowHeight(int row) const {
 
 int GridStore::shownRowHeight(int row) const {
     const Row* r = rowAt(row);
-    return r && (r->flags & RowVisibleFlag) ? r->height : 0;
+    return r && (r->flags & (RowVisibleFlag | RowFoldedFlag)) == RowVisibleFlag ? r->height : 0;
 }
 
 bool GridStore::SetRowHeight(int row, int px) {
@@ -570,19 +565,6 @@ bool GridStore::RowSelected(int row) const {
 bool GridStore::SetRowSelected(int row, bool selected) {
     return setRowFlag(row, RowSelectedFlag, selected, GridChange::Row);
 }
-bool GridStore::RowExpanded(int row) const {
-    return rowFlag(row, RowExpandedFlag);
-}
-bool GridStore::SetRowExpanded(int row, bool expanded) {
-    return setRowFlag(row, RowExpandedFlag, expanded, GridChange::RowVisibility);
-}
-int GridStore::RowTreeButton(int row) const {
-    return rowFlag(row, RowTreeButtonFlag) ? TreeButtonShown : TreeButtonNone;
-}
-bool GridStore::SetRowTreeButton(int row, int button) {
-    return setRowFlag(row, RowTreeButtonFlag, button == TreeButtonShown, GridChange::Row);
-}
-
 // ---------------------------------------------------------------------------------------
 // Rows: tags, keys and search
 
@@ -671,31 +653,6 @@ int GridStore::FindRow(const ColRef& col, const QString& text, int startRow) con
 // ---------------------------------------------------------------------------------------
 // Rows: tree, defaults and order
 
-int GridStore::RowLevel(int row) const {
-    const Row* r = rowAt(row);
-    return r ? r->level : 0;
-}
-
-int GridStore::ParentRow(int row) const {
-    const Row* r = rowAt(row);
-    if (!r || r->level == 0)
-        return 0;
-    for (int i = row - 1; i >= 1; --i)
-        if (m_rows[size_t(i - 1)]->level < r->level)
-            return i;
-    return 0;
-}
-
-int GridStore::lastRowOfSubtree(int row) const {
-    const Row* r = rowAt(row);
-    if (!r)
-        return 0;
-    int last = row;
-    while (last < RowCount() && m_rows[size_t(last)]->level > r->level)
-        ++last;
-    return last;
-}
-
 void GridStore::SetDefaultRowHeight(int px) {
     m_defaultRowHeight = std::max(0, px);
 }
@@ -724,6 +681,7 @@ bool GridStore::applyPermutation(std::vector<int> newToOld) {
     for (size_t i = 0; i < n; ++i)
         rows[i] = m_rows[size_t(newToOld[i])];
     m_rows.swap(rows);
+    ++m_treeStamp;
     notify({GridChange::RowsReordered, 0, 0, int(n), &newToOld});
     return true;
 }

@@ -37,17 +37,18 @@ class CellFontTarget;
 // What changed, for the grid's parts to turn into repaints and re-layouts.
 struct GridChange {
     enum Kind {
-        Cell,          // row, col: value or look of one cell
-        Row,           // row: a row attribute other than its height (col 0)
-        RowHeight,     // row: its height (or cells height)
-        RowVisibility, // row: shown or hidden
-        RowsInserted,  // row = first new row, count
-        RowsRemoved,   // row = first removed row, count
-        RowsReordered, // permutation: new position -> old position (both 0-based)
-        RowsReset,     // every row changed (Clear, RowCount shrink to 0...)
-        Columns,       // columns added, removed or moved (display order)
-        Column,        // col: a column setting (width, visibility, header, defaults...)
-        Font,          // the grid font
+        Cell,           // row, col: value or look of one cell
+        Row,            // row: a row attribute other than its height (col 0)
+        RowHeight,      // row: its height (or cells height)
+        RowVisibility,  // row: shown or hidden
+        RowsInserted,   // row = first new row, count
+        RowsRemoved,    // row = first removed row, count
+        RowsReordered,  // permutation: new position -> old position (both 0-based; -1 = new)
+        RowsVisibility, // row = first row, count: folded or unfolded under a row
+        RowsReset,      // every row changed (Clear, RowCount shrink to 0...)
+        Columns,        // columns added, removed or moved (display order)
+        Column,         // col: a column setting (width, visibility, header, defaults...)
+        Font,           // the grid font
     };
     Kind kind;
     int row = 0;
@@ -118,14 +119,36 @@ public:
     bool SetRowIsGroup(int row, bool group);
     bool RowSelected(int row) const;
     bool SetRowSelected(int row, bool selected);
-    // Tree: depth (0 = top level), parent (0 = none), expand state and button.
+    // Tree (GridStoreTree.cpp): depth (0 = top level), parent (0 = none), expand state and
+    // button. A row's subtree follows it directly; a collapsed row's descendants are folded
+    // (no height) and keep their own expand state for when they show again.
     int RowLevel(int row) const;
     int ParentRow(int row) const;
     int lastRowOfSubtree(int row) const; // the row itself when it has no children
+    int descendantCount(int row) const;
     bool RowExpanded(int row) const;
     bool SetRowExpanded(int row, bool expanded);
-    int RowTreeButton(int row) const; // GridTreeButton
+    bool rowFolded(int row) const; // hidden by a collapsed ancestor
+    // GridTreeButton: 2 when set so, or when never set and the row has children.
+    int RowTreeButton(int row) const;
     bool SetRowTreeButton(int row, int button);
+    bool hasTree() const { return m_hasTree; }
+    // The row's record stands for the row while rows move: an identity for re-entrancy checks.
+    const void* rowId(int row) const;
+
+    // Bands made by grouping (GridStoreTree.cpp).
+    struct LayoutEntry {
+        int row = 0; // an existing row (1-based), or 0 for a new band
+        int level = 0;
+        Variant caption; // a new band's row-text value
+        bool expanded = true;
+    };
+    bool RowIsBand(int row) const;
+    int bandRowCount(int row) const; // the rows (not bands) a band holds
+    // Lays the rows out anew: every row kept appears once in `layout` with its new level;
+    // bands not named are removed, new bands (row 0) are made. Reports RowsReordered, with
+    // -1 in the permutation for the new bands.
+    void relayoutRows(const std::vector<LayoutEntry>& layout);
 
     int DefaultRowHeight() const { return m_defaultRowHeight; }
     void SetDefaultRowHeight(int px);  // rows created afterwards
@@ -258,6 +281,11 @@ private:
     Row* newRow(int level, bool group, int height, bool visible);
     void releaseRow(Row* r);
     void releaseAllRows();
+    // Tree upkeep (GridStoreTree.cpp).
+    void countChild(int parentRow); // a child is about to go at the end of the parent's subtree
+    void liftChildren(int row);     // the row goes: its children move one level up
+    void rebuildTree();             // subtree sizes and folds of every row, in one pass
+    void refold(int first, int end, bool hidden); // folds of rows [first, end) (0-based)
     void notify(const GridChange& change) const;
     void initHistory(GridColumn* col);
     void columnDefaultsChanged(GridColumn* col);
@@ -274,6 +302,17 @@ private:
     std::vector<int> m_order;           // display order: column indexes
 
     std::vector<Row*> m_rows;
+    bool m_hasTree = false; // some row has a level above 0
+    // The last chain of ancestors looked up (root first, then down to the row asked for),
+    // valid while m_treeStamp is unchanged: adding children one after another to the same
+    // parent, or walking down a tree, finds the ancestors in O(depth).
+    struct Chain {
+        quint64 stamp = ~quint64(0);
+        std::vector<std::pair<int, Row*>> rows; // (1-based index, record)
+    };
+    mutable Chain m_chain;
+    quint64 m_treeStamp = 0; // bumped by every change that moves rows
+    const std::vector<std::pair<int, Row*>>& chainTo(int row) const;
     std::vector<std::unique_ptr<Row[]>> m_slabs;
     std::vector<Row*> m_freeRows;
     size_t m_slotCount = 0;

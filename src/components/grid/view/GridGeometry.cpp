@@ -43,6 +43,16 @@ void GridGeometry::fenwickAdd(int row, int delta) const {
         m_tree[i] += delta;
 }
 
+void GridGeometry::rowsHeightChanged(int first, int count) {
+    // Each row costs O(log n) in the tree; a large share of the rows is cheaper rebuilt.
+    if (m_rowsDirty || count > m_rowCount / 8 + 64) {
+        invalidateRows();
+        return;
+    }
+    for (int row = first; row < first + count; ++row)
+        rowHeightChanged(row);
+}
+
 void GridGeometry::rowHeightChanged(int row) {
     if (m_rowsDirty || row < 1 || row > m_rowCount)
         return;

@@ -54,6 +54,8 @@ public:
     void rowsRemoved(int row, int count);
     // One row's height or visibility changed: O(log n) unless a rebuild is pending anyway.
     void rowHeightChanged(int row);
+    // Rows first..first + count - 1 were folded or unfolded.
+    void rowsHeightChanged(int first, int count);
     // Columns were added, removed, moved, hidden or resized.
     void invalidateColumns() { m_colsDirty = true; }
 

@@ -14,6 +14,7 @@
 #include "view/GridGeometry.h"
 #include "view/GridHeaderView.h"
 #include "view/GridImageLists.h"
+#include "view/GridTreeLook.h"
 
 #include <QAbstractScrollArea>
 #include <QHash>
@@ -25,6 +26,11 @@
 namespace {
 
 constexpr int DecorationGap = 3; // between a check box or icon and the text
+
+// After a band's caption: how many rows it holds.
+QString bandCountText(int count) {
+    return count == 1 ? QStringLiteral(" (1 item)") : QStringLiteral(" (%1 items)").arg(count);
+}
 
 QColor withAlpha(QColor c, int alpha) {
     c.setAlpha(alpha);
@@ -133,6 +139,8 @@ void GridPainter::paintCell(QPainter& p, int row, int col, const QRect& rect,
     }
     cell.font = font ? font->toQFont() : deviceFont(store.cellFontData(row, col));
     cell.text = store.CellText(row, col);
+    if (col == RowTextColIndex && store.RowIsBand(row))
+        cell.text += bandCountText(store.bandRowCount(row));
     if (wantText) {
         CellDynamicTextArgs args{row, col, value, cell.text};
         m_context.events.CellDynamicText(args);
@@ -211,6 +219,13 @@ void GridPainter::paintContents(QPainter& p, const CellPaint& cell, const QRect&
     p.save();
     p.setClipRect(inner, Qt::IntersectClip);
 
+    if (const int indent = treeIndent(m_context, cell.row, cell.col)) {
+        const GridStore& store = m_context.store;
+        if (store.RowTreeButton(cell.row) == TreeButtonShown)
+            paintTreeButton(p, treeButtonRect(inner, store.RowLevel(cell.row)),
+                            store.RowExpanded(cell.row), *m_context.area.viewport());
+        inner.setLeft(inner.left() + indent);
+    }
     if (look.checkBoxVisible) {
         const QRect r = checkBoxRect(look, inner, checkBoxSize(m_context.area));
         paintCheckBox(p, r, look.checkState);

@@ -11,6 +11,7 @@
 #include "view/GridGeometry.h"
 #include "view/GridHeaderView.h"
 #include "view/GridImageLists.h"
+#include "view/GridTreeLook.h"
 
 #include <QAbstractScrollArea>
 
@@ -90,7 +91,7 @@ GridSizing::Measured GridSizing::measureCell(int row, int col, const CellStyle& 
     const int padX = look.indentLeft + look.indentRight + lineX;
     const int padY = look.indentTop + look.indentBottom + lineY;
     const FontData font = store.cellFontData(row, col);
-    const int decoW = decorationWidth(col, look);
+    const int decoW = decorationWidth(col, look) + treeIndent(m_context, row, col);
     Measured m;
     // Formatting the text costs the most; cells that cannot grow are one line high anyway.
     if (width < 0) { // natural width: the text's own lines, unwrapped
