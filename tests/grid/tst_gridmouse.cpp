@@ -65,6 +65,7 @@ private Q_SLOTS:
     void mouseDownRowsAndCols_data();
     void mouseDownRowsAndCols();
     void mouseDownDoDefault();
+    void mouseUpDoDefault();
     void enterLeave();
     void hotCellFollowsMovedRows();
     void headerHotTracking();
@@ -289,6 +290,18 @@ void TestGridMouse::mouseDownDoDefault() {
     QTest::mouseClick(t.viewport(), Qt::LeftButton, {},
                       QPoint(10, viewportOf(t.grid).rowsTop() + 4 * 20 + 30));
     QCOMPARE(t.current(), QString("2,3"));
+}
+
+void TestGridMouse::mouseUpDoDefault() {
+    InputTestGrid t(4, 3);
+    QStringList clicks;
+    QObject::connect(&t.grid, &TessixGrid::CellClick,
+                     [&](int row, int col) { clicks << QString("%1,%2").arg(row).arg(col); });
+    QObject::connect(&t.grid, &TessixGrid::CellMouseUp,
+                     [](CellMouseArgs& args) { args.doDefault = args.row != 2; });
+    t.click(3, 1);
+    t.click(2, 1);
+    QCOMPARE(clicks, QStringList{"3,1"});
 }
 
 void TestGridMouse::enterLeave() {

@@ -95,6 +95,10 @@ bool GridSelectionSource::rowSelected(int row) const {
     return m_context.store.RowSelected(row);
 }
 
+bool GridSelectionSource::rowFolded(int row) const {
+    return m_context.store.rowFolded(row);
+}
+
 void GridSelectionSource::setRowSelected(int row, bool on) {
     m_context.store.SetRowSelected(row, on);
 }

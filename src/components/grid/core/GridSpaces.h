@@ -40,6 +40,7 @@ public:
     int rowAtOffset(int y) const override;
     int pageHeight() const override;
     bool rowSelected(int row) const override;
+    bool rowFolded(int row) const override;
     void setRowSelected(int row, bool on) override;
     bool cellSelected(int row, int col) const override;
     void setCellSelected(int row, int col, bool on) override;

@@ -51,7 +51,7 @@ qsizetype GridSelection::selectedCount() const {
         return m_space.selectedCellCount();
     qsizetype count = 0;
     for (int r = 1, rows = m_space.rowCount(); r <= rows; ++r)
-        count += m_space.rowSelected(r) ? 1 : 0;
+        count += m_space.rowSelected(r) && !m_space.rowFolded(r) ? 1 : 0;
     return count;
 }
 
@@ -64,7 +64,7 @@ QVector<GridCellPos> GridSelection::selectedItems(int* firstCol, int* lastCol) c
     }
     GridCellPos* out = items.data();
     for (int r = 1, rows = m_space.rowCount(); r <= rows; ++r)
-        if (m_space.rowSelected(r))
+        if (m_space.rowSelected(r) && !m_space.rowFolded(r))
             *out++ = {r, 0};
     const bool any = !items.isEmpty();
     *firstCol = any ? 1 : 0;

@@ -24,6 +24,8 @@
 class GridSelectionSpace : public GridNavigationSpace {
 public:
     virtual bool rowSelected(int row) const = 0;
+    // Folded under a collapsed row: selection reads leave it out (its bit stays).
+    virtual bool rowFolded(int /*row*/) const { return false; }
     virtual void setRowSelected(int row, bool on) = 0;
     virtual bool cellSelected(int row, int col) const = 0;
     virtual void setCellSelected(int row, int col, bool on) = 0;

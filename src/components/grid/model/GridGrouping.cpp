@@ -124,6 +124,17 @@ void GridGrouping::group(const std::vector<SortKey>& criteria, bool expanded) {
         order.swap(next);
     }
 
+    // A band's caption comes from the first row (in the order before grouping) with its value,
+    // so texts that differ in case only are named the same way whatever the inner order.
+    std::vector<std::vector<size_t>> namedBy(k);
+    for (size_t c = 0; c < k; ++c) {
+        const std::vector<int>& rk = ranks[c];
+        const int count = rk.empty() ? 0 : *std::max_element(rk.begin(), rk.end()) + 1;
+        namedBy[c].assign(size_t(count), units.size());
+        for (size_t u = units.size(); u-- > 0;)
+            namedBy[c][size_t(rk[u])] = u;
+    }
+
     std::vector<GridStore::LayoutEntry> layout;
     layout.reserve(size_t(m_store.RowCount()) + units.size() / 4);
     std::vector<int> bands; // rows of the new bands, in order
@@ -136,9 +147,10 @@ void GridGrouping::group(const std::vector<SortKey>& criteria, bool expanded) {
             if (ranks[c][u] != ranks[c][previous])
                 from = c;
         for (size_t c = from; c < k; ++c) {
-            QString caption = captions[c][u];
+            const size_t by = namedBy[c][size_t(ranks[c][u])];
+            QString caption = captions[c][by];
             if (caption.isNull())
-                caption = captionOf(m_store.CellText(units[u], criteria[c].col));
+                caption = captionOf(m_store.CellText(units[by], criteria[c].col));
             layout.push_back({0, int(c), Variant(caption), expanded});
             bands.push_back(int(layout.size()));
         }

@@ -431,13 +431,15 @@ bool GridStore::RemoveRow(int row) {
     Row* r = rowAt(row);
     if (!r)
         return false;
-    if (m_hasTree)
-        liftChildren(row); // its children take its place one level up
+    // Its children take its place one level up; they show now if only it hid them.
+    const int lifted = m_hasTree ? liftChildren(row) : 0;
     detachFontTargets([r](const Row* dead, const GridColumn*) { return dead == r; });
     m_rows.erase(m_rows.begin() + (row - 1));
     releaseRow(r);
     ++m_treeStamp;
     notify({GridChange::RowsRemoved, row, 0, 1});
+    if (lifted > 0)
+        notify({GridChange::RowsVisibility, row, 0, lifted});
     return true;
 }
 
@@ -1071,7 +1073,7 @@ qsizetype GridStore::selectedCellCount() const {
     const int cols = ColCount();
     qsizetype count = 0;
     for (const Row* r : m_rows)
-        if (r->flags & RowSelectedFlag)
+        if ((r->flags & (RowSelectedFlag | RowFoldedFlag)) == RowSelectedFlag)
             count += r->selected.count(1, cols);
     return count;
 }
@@ -1082,8 +1084,8 @@ void GridStore::writeSelectedCells(GridCellPos* out, int* firstCol, int* lastCol
     int first = cols + 1, last = 0;
     for (size_t i = 0; i < m_rows.size(); ++i) {
         const Row* r = m_rows[i];
-        if (!(r->flags & RowSelectedFlag))
-            continue;
+        if ((r->flags & (RowSelectedFlag | RowFoldedFlag)) != RowSelectedFlag)
+            continue; // folded rows keep their selection for when they show again
         const int row = int(i) + 1;
         GridCellPos* rowStart = out;
         r->selected.forEach(1, cols, [&](int slot) { *out++ = {row, slot}; });

@@ -227,7 +227,8 @@ public:
     // inserted, and needs no cell storage.
     bool CellSelected(int row, const ColRef& col) const;
     bool SetCellSelected(int row, const ColRef& col, bool selected);
-    // The selected cells of the rows whose selected bit is set (columns 1..ColCount): their
+    // The selected cells of the rows whose selected bit is set and that are not folded under
+    // a collapsed row (columns 1..ColCount): their
     // number, and the cells themselves, ascending by row and then by column, into `out`
     // (room for selectedCellCount() entries) with the lowest and highest column (0 if none).
     qsizetype selectedCellCount() const;
@@ -283,7 +284,7 @@ private:
     void releaseAllRows();
     // Tree upkeep (GridStoreTree.cpp).
     void countChild(int parentRow); // a child is about to go at the end of the parent's subtree
-    void liftChildren(int row);     // the row goes: its children move one level up
+    int liftChildren(int row);      // the row goes: its children move one level up (how many)
     void rebuildTree();             // subtree sizes and folds of every row, in one pass
     void refold(int first, int end, bool hidden); // folds of rows [first, end) (0-based)
     void notify(const GridChange& change) const;

@@ -148,19 +148,20 @@ void GridStore::countChild(int parentRow) {
         ++a->descendants;
 }
 
-void GridStore::liftChildren(int row) {
+int GridStore::liftChildren(int row) {
     Row* r = rowAt(row);
     const auto& chain = chainTo(row);
     for (size_t i = 0; i + 1 < chain.size(); ++i)
         --chain[i].second->descendants;
     if (r->descendants == 0)
-        return;
+        return 0;
     const int first = row; // 0-based: the rows after it
     const int end = row + int(r->descendants);
     for (int i = first; i < end; ++i)
         --m_rows[size_t(i)]->level;
     // They now hang from the removed row's parent: its collapse no longer hides them.
     refold(first, end, r->flags & RowFoldedFlag);
+    return int(r->descendants);
 }
 
 void GridStore::rebuildTree() {
