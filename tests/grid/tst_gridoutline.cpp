@@ -20,9 +20,9 @@ struct TreeGrid {
     TreeGrid() {
         grid.BeginUpdate();
         grid.SetDefaultRowHeight(20);
+        grid.SetTreeCol(1); // before the columns, as windows set it
         grid.SetColCount(2);
         grid.SetColWidth(1, 150);
-        grid.SetTreeCol(1);
         grid.SetEditable(false);
         const int a = add("A");
         add("a1", a);

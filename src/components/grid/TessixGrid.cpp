@@ -511,7 +511,8 @@ int TessixGrid::TreeCol() const {
 }
 
 void TessixGrid::SetTreeCol(const ColRef& col) {
-    d->options.treeCol = std::max(0, d->store.ColIndex(col));
+    // An index may name a column still to be added (windows set it before their columns).
+    d->options.treeCol = std::max(0, col.isKey() ? d->store.ColIndex(col) : col.index());
     d->repaint(false);
 }
 
