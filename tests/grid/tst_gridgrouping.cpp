@@ -120,8 +120,10 @@ void TestGridGrouping::handlerGivesValuesAndCaptions() {
 void TestGridGrouping::collapsedBandsAndToggling() {
     MailGrid t;
     t.grid.SetGroupRowsExpanded(false);
+    t.grid.SetCurCell(5, 3); // m5
     t.groupBy({{"from", SortAscending}});
     QCOMPARE(t.layout(), "[Ann] (m4) [Bob] (m2) (m5) [Eva] (m1) (m3) (m6)");
+    QCOMPARE(t.grid.CurRow(), 3); // its band: a current cell never hides
     // A band toggles with its button, a double click or the keys.
     const QRect band = viewportOf(t.grid).cellRect(3, t.grid.RowTextCol());
     const QPoint button(band.left() + t.grid.CellIndentLeft(3, t.grid.RowTextCol()) + 8,

@@ -518,6 +518,7 @@ void TessixGrid::SetTreeCol(const ColRef& col) {
 
 void TessixGrid::Group() {
     d->grouping.group(d->sortObject.keys(d->store), d->options.groupRowsExpanded);
+    d->outline.leaveFolds(); // into collapsed bands
 }
 
 void TessixGrid::Ungroup() {

@@ -24,9 +24,17 @@ void GridOutline::setExpanded(int row, bool expanded) {
     if (!store.SetRowExpanded(row, expanded) || expanded)
         return;
     // The current cell leaves the subtree it was in for the row that hid it.
-    const GridCellPos cur = m_context.navigation.current();
-    if (cur.row > row && cur.row <= store.lastRowOfSubtree(row))
-        moveTo(row);
+    leaveFolds();
+}
+
+void GridOutline::leaveFolds() {
+    const GridStore& store = m_context.store;
+    int row = m_context.navigation.CurRow();
+    if (row < 1 || !store.rowFolded(row))
+        return;
+    while (store.rowFolded(row))
+        row = store.ParentRow(row);
+    moveTo(row);
 }
 
 void GridOutline::userToggle(int row, bool expand) {

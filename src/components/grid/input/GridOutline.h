@@ -21,6 +21,8 @@ public:
     void setExpanded(int row, bool expanded);
     // A toggle by the user: BeforeExpandRow, then the new state.
     void userToggle(int row, bool expand);
+    // A current cell folded away (by a new grouping) moves to the row that shows for it.
+    void leaveFolds();
 
     // GridCellActions
     bool gridKey(QKeyEvent* e) override;
