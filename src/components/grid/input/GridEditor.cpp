@@ -99,7 +99,7 @@ GridEditor::GridEditor(const GridContext& context) : m_context(context) {
     area.installEventFilter(this);
     connect(area.verticalScrollBar(), &QScrollBar::valueChanged, this, &GridEditor::placeEditor);
     connect(area.horizontalScrollBar(), &QScrollBar::valueChanged, this, &GridEditor::placeEditor);
-    connect(qApp, &QApplication::focusChanged, this, &GridEditor::focusChanged);
+    connect(qApp, &QApplication::focusChanged, this, &GridEditor::appFocusChanged);
     m_clickEdit.setSingleShot(true);
     m_clickEdit.setInterval(QApplication::doubleClickInterval());
     connect(&m_clickEdit, &QTimer::timeout, this, [this] {
@@ -859,7 +859,7 @@ bool GridEditor::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-void GridEditor::focusChanged(QWidget* /*old*/, QWidget* now) {
+void GridEditor::appFocusChanged(QWidget* /*old*/, QWidget* now) {
     if (!m_session || m_session->kind != EditKindText || m_busy > 0)
         return;
     QWidget* editor = editorWidget();

@@ -115,7 +115,7 @@ private:
     bool comboButtonHit(int row, int col, const QPoint& pos) const;
     void gridContextMenu(const QPoint& pos, const QPoint& globalPos);
     void editorContextMenu(const QPoint& pos, const QPoint& globalPos);
-    void focusChanged(QWidget* old, QWidget* now);
+    void appFocusChanged(QWidget* old, QWidget* now);
     void search(QChar ch);
 
     const GridContext& m_context;
