@@ -109,7 +109,7 @@ QDate parseNumericDate(const QString& text) {
     if (!withYear)
         order.remove(u'y');
     if (match.capturedLength(1) > 2 && order[0] != u'y')
-        return {};
+        return {}; // a long number is a year, never a day or a month
     int year = QDate::currentDate().year(), month = 0, day = 0;
     for (int i = 0; i < order.size(); ++i) {
         const int group = i == 0 ? 1 : i == 1 ? 3 : 4;
