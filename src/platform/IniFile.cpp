@@ -49,6 +49,13 @@ bool blank(const QString& text) {
     return text.trimmed().isEmpty();
 }
 
+QString withoutTrailingBlanks(const QString& text) {
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1].isSpace())
+        --end;
+    return text.left(end);
+}
+
 void interpret(IniLine& line, const QString& text) {
     const QString trimmed = text.trimmed();
     if (trimmed.startsWith(u'[')) {
@@ -78,15 +85,29 @@ public:
 
     // The first line of key in a section of that name, if any.
     std::optional<qsizetype> findKey(const QString& section, const QString& key) const {
-        bool inSection = false;
-        for (qsizetype i = 0; i < m_lines.size(); ++i) {
-            const IniLine& line = m_lines[i];
-            if (line.kind == IniLine::Section)
-                inSection = sameName(line.name, section);
-            else if (inSection && line.kind == IniLine::Key && sameName(line.name, key))
+        const QList<bool> inSection = linesInSection(section);
+        for (qsizetype i = 0; i < m_lines.size(); ++i)
+            if (inSection[i] && isKey(m_lines[i], key))
                 return i;
-        }
         return std::nullopt;
+    }
+
+    // Every line of key in the sections of that name; true when there was one.
+    bool removeKey(const QString& section, const QString& key) {
+        const QList<bool> inSection = linesInSection(section);
+        return removeLines([&](qsizetype i) { return inSection[i] && isKey(m_lines[i], key); });
+    }
+
+    // Every section of that name with its lines; true when there was one.
+    bool removeSection(const QString& section) {
+        const QList<bool> inSection = linesInSection(section);
+        if (!removeLines([&](qsizetype i) { return inSection[i]; }))
+            return false;
+        // The blank lines that set the last section apart go with it.
+        if (inSection.back())
+            while (!m_lines.isEmpty() && blank(m_lines.back().text))
+                m_lines.removeLast();
+        return true;
     }
 
     QString value(qsizetype index) const { return m_lines[index].value; }
@@ -127,28 +148,63 @@ private:
         return a.compare(b, Qt::CaseInsensitive) == 0;
     }
 
+    static bool isKey(const IniLine& line, const QString& key) {
+        return line.kind == IniLine::Key && sameName(line.name, key);
+    }
+
+    // For each line, whether it lies in a section of that name, its heading included.
+    QList<bool> linesInSection(const QString& section) const {
+        QList<bool> in;
+        in.reserve(m_lines.size());
+        bool inSection = false;
+        for (const IniLine& line : m_lines) {
+            if (line.kind == IniLine::Section)
+                inSection = sameName(line.name, section);
+            in.append(inSection);
+        }
+        return in;
+    }
+
+    // Takes out the lines drop(index) names; true when it named any. A byte order mark on
+    // the first line stays at the start of the file.
+    template <typename Drop> bool removeLines(Drop drop) {
+        QList<IniLine> kept;
+        for (qsizetype i = 0; i < m_lines.size(); ++i)
+            if (!drop(i))
+                kept.append(m_lines[i]);
+        if (kept.size() == m_lines.size())
+            return false;
+        const auto marked = [](const IniLine& line) {
+            return line.text.startsWith(QChar::ByteOrderMark);
+        };
+        if (drop(0) && marked(m_lines.front()) && !kept.isEmpty() && !marked(kept.front()))
+            kept.front().text.prepend(QChar::ByteOrderMark);
+        m_lines = std::move(kept);
+        return true;
+    }
+
     void split(const QString& text) {
-        // New lines follow the style of the file's first line; new files get LF.
+        // Lines end at LF, CRLF or a bare CR. New lines follow the style of the file's first
+        // line; new files get LF.
         bool sawEol = false;
         qsizetype start = 0;
         while (start < text.size()) {
-            const qsizetype newline = text.indexOf(u'\n', start);
-            const qsizetype end = newline < 0 ? text.size() : newline;
+            qsizetype end = start;
+            while (end < text.size() && text[end] != u'\n' && text[end] != u'\r')
+                ++end;
+            const qsizetype eolLength = end == text.size()                         ? 0
+                                        : QStringView(text).mid(end, 2) == u"\r\n" ? 2
+                                                                                   : 1;
             IniLine line;
             line.text = text.mid(start, end - start);
-            if (newline >= 0)
-                line.eol = "\n";
-            if (newline >= 0 && line.text.endsWith(u'\r')) {
-                line.text.chop(1);
-                line.eol = "\r\n";
-            }
+            line.eol = text.mid(end, eolLength).toLatin1();
             if (!sawEol && !line.eol.isEmpty()) {
                 m_eol = line.eol;
                 sawEol = true;
             }
             interpret(line, withoutByteOrderMark(line.text));
             m_lines.append(line);
-            start = end + 1;
+            start = end + eolLength;
         }
     }
 
@@ -236,24 +292,39 @@ IniProfile::~IniProfile() = default;
 QString IniProfile::value(const QString& section, const QString& key,
                           const QString& defaultValue) const {
     const auto index = m_document->findKey(section.trimmed(), key.trimmed());
-    return index ? m_document->value(*index).left(MaxValueLength) : defaultValue;
+    return index ? m_document->value(*index).left(MaxValueLength)
+                 : withoutTrailingBlanks(defaultValue);
 }
 
 bool IniProfile::setValue(const QString& section, const QString& key, const QString& value) {
     if (!validSection(section) || !validKey(key) || !validValue(value))
         return false;
     m_document->set(section, key, value);
+    m_changed = true;
     return true;
+}
+
+void IniProfile::removeKey(const QString& section, const QString& key) {
+    m_changed = m_document->removeKey(section.trimmed(), key.trimmed()) || m_changed;
+}
+
+void IniProfile::removeSection(const QString& section) {
+    m_changed = m_document->removeSection(section.trimmed()) || m_changed;
 }
 
 bool IniProfile::save() {
     if (!m_error.isEmpty())
         return false; // what could not be read must not be replaced by what could
+    if (!m_changed)
+        return true;
     QSaveFile out(m_file);
     if (!out.open(QIODevice::WriteOnly))
         return false;
     out.write(m_document->bytes());
-    return out.commit();
+    if (!out.commit())
+        return false;
+    m_changed = false;
+    return true;
 }
 
 QString ReadProfileString(const QString& file, const QString& section, const QString& key,
@@ -261,8 +332,14 @@ QString ReadProfileString(const QString& file, const QString& section, const QSt
     return IniProfile(file).value(section, key, defaultValue);
 }
 
-bool WriteProfileString(const QString& file, const QString& section, const QString& key,
-                        const QString& value) {
+bool WriteProfileString(const QString& file, const QString& section,
+                        const std::optional<QString>& key, const std::optional<QString>& value) {
     IniProfile profile(file);
-    return profile.setValue(section, key, value) && profile.save();
+    if (!key)
+        profile.removeSection(section);
+    else if (!value)
+        profile.removeKey(section, *key);
+    else if (!profile.setValue(section, *key, *value))
+        return false;
+    return profile.save();
 }

@@ -1,6 +1,7 @@
 #include "DateMath.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <QStringList>
 #include <cmath>
 #include <limits>
@@ -71,6 +72,58 @@ int daysIntoWeek(const QDate& date, int firstDayOfWeek) {
     return (sundayBased - (resolveFirstDay(firstDayOfWeek) - 1) + 7) % 7;
 }
 
+// Two-digit years follow the classic window: 00..29 are 2000..2029, 30..99 are 1930..1999.
+int fullYear(int year) {
+    return year >= 0 && year < 100 ? year + (year < 30 ? 2000 : 1900) : year;
+}
+
+// The order of day, month and year in the locale's short date: "mdy", "dmy" or "ymd".
+QString fieldOrder(const QString& pattern) {
+    QString order;
+    for (const QChar c : pattern) {
+        const QChar field = c.toLower();
+        if ((field == u'd' || field == u'm' || field == u'y') && !order.contains(field))
+            order += field;
+    }
+    return order.size() == 3 ? order : QStringLiteral("mdy");
+}
+
+// Day and month as numbers, perhaps with the year, in the locale's order: "12/11",
+// "12-11-2024", "2024/12/11" (a long first number is the year). The separators are '/' and
+// '-', and '.' where the locale writes dates but no times with it. The current year where
+// none is given.
+QDate parseNumericDate(const QString& text) {
+    static const QRegularExpression fields(
+        QStringLiteral("^(\\d{1,4})([/.-])(\\d{1,2})(?:\\2(\\d{1,4}))?$"));
+    const QRegularExpressionMatch match = fields.match(text);
+    if (!match.hasMatch())
+        return {};
+    const QLocale locale;
+    const QString datePattern = locale.dateFormat(QLocale::ShortFormat);
+    if (match.capturedView(2) == u"." &&
+        (!datePattern.contains(u'.') || locale.timeFormat(QLocale::ShortFormat).contains(u'.')))
+        return {};
+    const bool withYear = match.hasCaptured(4);
+    QString order =
+        withYear && match.capturedLength(1) > 2 ? QStringLiteral("ymd") : fieldOrder(datePattern);
+    if (!withYear)
+        order.remove(u'y');
+    if (match.capturedLength(1) > 2 && order[0] != u'y')
+        return {}; // a long number is a year, never a day or a month
+    int year = QDate::currentDate().year(), month = 0, day = 0;
+    for (int i = 0; i < order.size(); ++i) {
+        const int group = i == 0 ? 1 : i == 1 ? 3 : 4;
+        const int number = match.capturedView(group).toInt();
+        if (order[i] == u'y')
+            year = match.capturedLength(group) > 2 ? number : fullYear(number);
+        else if (order[i] == u'm')
+            month = number;
+        else
+            day = number;
+    }
+    return QDate(year, month, day);
+}
+
 QDate parseDate(const QString& text) {
     const QLocale locale;
     const QStringList formats = {QStringLiteral("yyyy-MM-dd"), shortDatePattern(),
@@ -81,14 +134,12 @@ QDate parseDate(const QString& text) {
         if (!d.isValid())
             d = QDate::fromString(text, f);
         if (d.isValid()) {
-            // A two-digit year follows the classic window: 00..29 -> 20xx, 30..99 -> 19xx.
             if (!f.contains(QLatin1String("yyyy")) && f.contains(QLatin1String("yy")))
-                d = QDate(d.year() % 100 < 30 ? 2000 + d.year() % 100 : 1900 + d.year() % 100,
-                          d.month(), d.day());
+                d = QDate(fullYear(d.year() % 100), d.month(), d.day());
             return d;
         }
     }
-    return {};
+    return parseNumericDate(text);
 }
 
 QTime parseTime(const QString& text) {
@@ -160,8 +211,7 @@ QDateTime fromSerial(double serial) {
 }
 
 double DateSerial(int year, int month, int day, bool* ok) {
-    if (year >= 0 && year < 100)
-        year += year < 30 ? 2000 : 1900;
+    year = fullYear(year);
     // Months carry into years; days are then counted from the first of that month.
     const qint64 months = qint64(year) * 12 + (month - 1);
     const qint64 y = months >= 0 ? months / 12 : -((-months + 11) / 12);

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QLocale>
+#include <QTextBoundaryFinder>
 #include <cmath>
 #include <optional>
 
@@ -13,9 +14,11 @@ namespace vb {
 namespace {
 
 struct Token {
-    enum Kind { Literal, Digit, Point, Comma, Percent, Exponent, DatePart, AmPm };
+    enum Kind { Literal, Digit, Point, Comma, Percent, Exponent, DatePart, AmPm, Character };
     Kind kind;
-    QString text; // Literal: the text; Digit: "0" or "#"; Exponent: "E+"...; DatePart: "dd"...
+    // Literal: the text; Digit: "0" or "#"; Exponent: "E+"...; DatePart: "dd"...; Character:
+    // "@" or "&".
+    QString text;
 };
 using Tokens = QList<Token>;
 
@@ -91,6 +94,13 @@ Tokens tokenizeNumber(const QString& f) {
     return out;
 }
 
+// The longest date token of letter c that a run of that many letters holds.
+qsizetype longestDateToken(QChar c, qsizetype run) {
+    const qsizetype longest = c == u'd' ? 6 : c == u'm' || c == u'y' ? 4 : c == u'q' ? 1 : 2;
+    const qsizetype length = qMin(run, longest);
+    return c == u'y' && length == 3 ? 2 : length; // there is no "yyy"
+}
+
 Tokens tokenizeDate(const QString& f) {
     static const QString ampmForms[] = {QStringLiteral("AM/PM"), QStringLiteral("A/P"),
                                         QStringLiteral("AMPM")};
@@ -114,29 +124,26 @@ Tokens tokenizeDate(const QString& f) {
             qsizetype run = 1;
             while (i + run < f.size() && f[i + run].toLower() == c)
                 ++run;
-            out.append({Token::DatePart, QString(run, c)});
             i += run;
+            // A run is read as the longest tokens there are: "yyy" is "yy" then "y".
+            while (run > 0) {
+                const qsizetype length = longestDateToken(c, run);
+                out.append({Token::DatePart, QString(length, c)});
+                run -= length;
+            }
             continue;
         }
         out.append({Token::Literal, QString(f[i])});
         ++i;
     }
-    // "m" and "mm" are minutes right after an hour or right before a second.
+    // "m" and "mm" are minutes only right after an hour; the month anywhere else.
     qsizetype previous = -1;
     for (qsizetype k = 0; k < out.size(); ++k) {
         if (out[k].kind != Token::DatePart)
             continue;
-        if (out[k].text == u"m" || out[k].text == u"mm") {
-            bool minute = previous >= 0 && out[previous].text.startsWith(u'h');
-            for (qsizetype n = k + 1; !minute && n < out.size(); ++n) {
-                if (out[n].kind == Token::DatePart) {
-                    minute = out[n].text.startsWith(u's');
-                    break;
-                }
-            }
-            if (minute)
-                out[k].text = out[k].text.size() == 1 ? QStringLiteral("n") : QStringLiteral("nn");
-        }
+        const bool afterHour = previous >= 0 && out[previous].text.startsWith(u'h');
+        if (afterHour && (out[k].text == u"m" || out[k].text == u"mm"))
+            out[k].text = out[k].text.size() == 1 ? QStringLiteral("n") : QStringLiteral("nn");
         previous = k;
     }
     return out;
@@ -158,6 +165,101 @@ bool isDateFormat(const QString& section) {
     return false;
 }
 
+// --- text ------------------------------------------------------------------------------
+
+// A text section: literals and placeholders ('@' pads with a blank, '&' with nothing), the
+// case it forces, and whether it fills its placeholders from the left.
+struct TextLayout {
+    enum class Case { AsWritten, Lower, Upper };
+    Tokens tokens;
+    qsizetype placeholders = 0;
+    Case letterCase = Case::AsWritten;
+    bool fromLeft = false;
+    bool marked = false; // a '<', '>' or '!' was written
+};
+
+TextLayout tokenizeText(const QString& f) {
+    TextLayout layout;
+    for (qsizetype i = 0; i < f.size();) {
+        if (readLiteral(f, i, layout.tokens))
+            continue;
+        const QChar c = f[i++];
+        if (c == u'@' || c == u'&') {
+            layout.tokens.append({Token::Character, QString(c)});
+            ++layout.placeholders;
+        } else if (c == u'<' || c == u'>' || c == u'!') {
+            layout.marked = true;
+            if (c == u'!')
+                layout.fromLeft = true;
+            else
+                layout.letterCase = c == u'<' ? TextLayout::Case::Lower : TextLayout::Case::Upper;
+        } else {
+            layout.tokens.append({Token::Literal, QString(c)});
+        }
+    }
+    return layout;
+}
+
+// A section with a character placeholder lays out text; so does one with only '<', '>' or '!'
+// and no placeholder of a number or a date.
+bool isTextFormat(const QString& section) {
+    const TextLayout layout = tokenizeText(section);
+    return layout.placeholders > 0 ||
+           (layout.marked && !hasDigitPlaceholder(section) && !isDateFormat(section));
+}
+
+// Where each character of the text starts, then its end; a character is what a reader sees
+// as one (a letter with its accents, a surrogate pair).
+QList<qsizetype> characterBounds(const QString& text) {
+    QList<qsizetype> bounds{0};
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    for (qsizetype b = finder.toNextBoundary(); b > 0; b = finder.toNextBoundary())
+        bounds.append(b);
+    return bounds;
+}
+
+QString renderText(const TextLayout& layout, const QString& value) {
+    const QString text = layout.letterCase == TextLayout::Case::Upper   ? value.toUpper()
+                         : layout.letterCase == TextLayout::Case::Lower ? value.toLower()
+                                                                        : value;
+    QString out;
+    if (layout.placeholders == 0) { // the literal text, then the whole text
+        for (const Token& t : layout.tokens)
+            out += t.text;
+        return out + text;
+    }
+    const QList<qsizetype> bounds = characterBounds(text);
+    const qsizetype count = bounds.size() - 1;
+    // The character for the first placeholder: filled from the right, the text ends at the
+    // last one. Characters beyond the placeholders go with the first one, or with the last
+    // one when filled from the left, so that none is lost.
+    const qsizetype offset = layout.fromLeft ? 0 : count - layout.placeholders;
+    qsizetype seen = 0;
+    for (const Token& t : layout.tokens) {
+        if (t.kind != Token::Character) {
+            out += t.text;
+            continue;
+        }
+        const qsizetype index = offset + seen;
+        const qsizetype from = qMax<qsizetype>(seen == 0 ? 0 : index, 0);
+        const qsizetype to = qMin(seen == layout.placeholders - 1 ? count : index + 1, count);
+        if (from < to)
+            out += QStringView(text).mid(bounds[from], bounds[to] - bounds[from]);
+        else if (t.text == u"@")
+            out += u' ';
+        ++seen;
+    }
+    return out;
+}
+
+// The second section, if any, is for Null and an empty text.
+QString formatText(const Variant& value, const QStringList& sections) {
+    const QString text = value.isNull() ? QString() : value.toString();
+    if (text.isEmpty() && sections.size() >= 2)
+        return renderText(tokenizeText(sections[1]), text);
+    return value.isNull() ? QString() : renderText(tokenizeText(sections[0]), text);
+}
+
 // --- numbers ---------------------------------------------------------------------------
 
 QString renderNumber(const Tokens& tokens, Decimal value, bool minus) {
@@ -170,7 +272,8 @@ QString renderNumber(const Tokens& tokens, Decimal value, bool minus) {
             exponentAt = k;
     }
     pointAt = qMin(pointAt, exponentAt);
-    int intCount = 0, decCount = 0, firstZero = -1, expZeros = 0, percents = 0;
+    int intCount = 0, decCount = 0, firstZero = -1, lastDecimalZero = -1, expZeros = 0,
+        percents = 0;
     bool grouping = false;
     for (qsizetype k = 0; k < tokens.size(); ++k) {
         const Token& t = tokens[k];
@@ -187,6 +290,8 @@ QString renderNumber(const Tokens& tokens, Decimal value, bool minus) {
                 firstZero = intCount;
             ++intCount;
         } else if (k < exponentAt) {
+            if (t.text == u"0")
+                lastDecimalZero = decCount;
             ++decCount;
         } else if (t.text == u"0") {
             ++expZeros;
@@ -197,7 +302,8 @@ QString renderNumber(const Tokens& tokens, Decimal value, bool minus) {
 
     int exponent = 0;
     if (exponentAt < tokens.size() && !value.isZero()) {
-        const int lead = qMax(intCount, 1);
+        // Without an integer placeholder every digit shown follows the point (".1235E+5").
+        const int lead = intCount == 0 && decCount > 0 ? 0 : qMax(intCount, 1);
         value.roundToSignificant(lead + decCount, Decimal::Rounding::HalfAwayFromZero);
         exponent = value.exponent - lead;
         value.exponent = lead;
@@ -210,17 +316,19 @@ QString renderNumber(const Tokens& tokens, Decimal value, bool minus) {
     if (integer.size() < minimal)
         integer.prepend(QByteArray(minimal - integer.size(), '0'));
     const QByteArray fraction = value.fractionDigits(decCount);
-    int lastShown = int(fraction.size()) - 1; // '#' hides trailing zeros
-    while (lastShown >= 0 && fraction[lastShown] == '0')
+    // '#' hides the trailing zeros, but none that a '0' after it must show.
+    int lastShown = int(fraction.size()) - 1;
+    while (lastShown > lastDecimalZero && fraction[lastShown] == '0')
         --lastShown;
 
     const qsizetype length = integer.size();
     QString out;
     auto emitIntegerDigits = [&](qsizetype from, qsizetype to) {
+        // A separator follows the digit that ends a group, ahead of any text after it.
         for (qsizetype j = from; j < to; ++j) {
-            if (grouping && j > 0 && (length - j) % 3 == 0)
-                out += locale.groupSeparator();
             out += QChar::fromLatin1(integer[j]);
+            if (grouping && j + 1 < length && (length - 1 - j) % 3 == 0)
+                out += locale.groupSeparator();
         }
     };
     int intSeen = 0, decSeen = 0;
@@ -249,7 +357,7 @@ QString renderNumber(const Tokens& tokens, Decimal value, bool minus) {
                                   qMax<qsizetype>(index + 1, 0));
                 ++intSeen;
             } else if (k < exponentAt) {
-                if (t.text == u"0" || decSeen <= lastShown)
+                if (decSeen <= lastShown)
                     out += QChar::fromLatin1(fraction[decSeen]);
                 ++decSeen;
             }
@@ -267,6 +375,7 @@ QString renderNumber(const Tokens& tokens, Decimal value, bool minus) {
         }
         case Token::DatePart:
         case Token::AmPm:
+        case Token::Character:
             break;
         }
     }
@@ -357,7 +466,7 @@ QString renderDate(const Tokens& tokens, double serial) {
                 out += pm ? s.mid(slash + 1) : s.left(slash);
             }
         } else if (s.startsWith(u'd')) {
-            switch (qMin<qsizetype>(s.size(), 6)) {
+            switch (s.size()) {
             case 1:
                 out += QString::number(d.day());
                 break;
@@ -378,7 +487,7 @@ QString renderDate(const Tokens& tokens, double serial) {
                 break;
             }
         } else if (s.startsWith(u'm')) {
-            switch (qMin<qsizetype>(s.size(), 4)) {
+            switch (s.size()) {
             case 1:
                 out += QString::number(d.month());
                 break;
@@ -446,8 +555,10 @@ enum class Named {
     OnOff,
     GeneralDate,
     LongDate,
+    MediumDate,
     ShortDate,
     LongTime,
+    MediumTime,
     ShortTime
 };
 
@@ -466,8 +577,10 @@ Named namedFormat(const QString& format) {
                  {"On/Off", Named::OnOff},
                  {"General Date", Named::GeneralDate},
                  {"Long Date", Named::LongDate},
+                 {"Medium Date", Named::MediumDate},
                  {"Short Date", Named::ShortDate},
                  {"Long Time", Named::LongTime},
+                 {"Medium Time", Named::MediumTime},
                  {"Short Time", Named::ShortTime}};
     for (const auto& n : names)
         if (format.compare(QLatin1String(n.name), Qt::CaseInsensitive) == 0)
@@ -483,6 +596,10 @@ QString formatNamed(const Variant& value, Named kind) {
         switch (kind) {
         case Named::LongDate:
             return longDate(dateOf(*serial));
+        case Named::MediumDate: // the month's short name, the year in two digits
+            return renderDate(tokenizeDate(QStringLiteral("dd-mmm-yy")), *serial);
+        case Named::MediumTime: // twelve hours, no seconds
+            return renderDate(tokenizeDate(QStringLiteral("hh:mm AMPM")), *serial);
         case Named::ShortDate:
             return shortDate(dateOf(*serial));
         case Named::LongTime:
@@ -533,6 +650,8 @@ QString Format(const Variant& value, const QString& format) {
         return value.isNull() ? QString() : formatNamed(value, kind);
 
     const QStringList sections = splitSections(format);
+    if (isTextFormat(sections[0]))
+        return formatText(value, sections);
     if (value.isNull()) {
         // Only the literal text of a fourth section can show for Null.
         return sections.size() >= 4 ? renderNumber(tokenizeNumber(sections[3]), {}, false)

@@ -2,7 +2,8 @@
 // that may start with any bytes. After each write either it was refused and the file is
 // byte for byte as before, or the key reads back as it was written (the writer quotes what the
 // reader would trim or unquote, and refuses what it would cut) and every other key reads as
-// before the write.
+// before the write. Some writes take out a key or a whole section instead: that never fails,
+// the keys taken out read as missing and every other key reads as before.
 // Names are taken to be the same when they match trimmed and without regard to case.
 
 #include "FuzzSupport.h"
@@ -50,7 +51,7 @@ bool hasLineBreak(const QString& text) {
     return text.contains(u'\n') || text.contains(u'\r');
 }
 
-// A value a file cannot hold (lines end at a line feed), so it shows "not found".
+// A value a file cannot hold (a line break ends a line), so it shows "not found".
 const QString Missing = QStringLiteral("\n(missing)");
 
 struct Names {
@@ -82,36 +83,54 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // A short piece, sometimes repeated past the 25000 characters the reader keeps.
         const int repeat = in.ConsumeBool() ? in.ConsumeIntegralInRange(1, 3000) : 1;
         const QString value = fuzz::takeText(in, 48).repeated(repeat);
+        // One write in four takes out the key, or its section, instead.
+        const int removal = in.ConsumeIntegralInRange(0, 7);
+        const bool removeSection = removal == 0, removeKey = removal == 1;
+        const bool removes = removeSection || removeKey;
 
         std::vector<QString> before;
         for (const QString& s : names.sections)
             for (const QString& k : names.keys)
                 before.push_back(ReadProfileString(path, s, k, Missing));
         const std::optional<QByteArray> bytesBefore = fileBytes();
-        const bool written = WriteProfileString(path, section, key, value);
+        const bool written =
+            WriteProfileString(path, section, removeSection ? std::nullopt : std::optional(key),
+                               removes ? std::nullopt : std::optional(value));
         const std::optional<QByteArray> bytesAfter = fileBytes();
 
         const QString what =
-            QStringLiteral("[%1] \"%2\" = \"%3\"\n  file before: %4\n  file after:  %5")
-                .arg(section, key, value.left(200), shownBytes(bytesBefore),
-                     shownBytes(bytesAfter));
-        const bool mustRefuse = section.isEmpty() || key.isEmpty() || hasLineBreak(section) ||
-                                hasLineBreak(key) || hasLineBreak(value);
-        if (written && mustRefuse)
-            fuzz::fail("an empty name or a line break is refused", what);
-        if (!written) {
-            if (bytesAfter != bytesBefore)
-                fuzz::fail("a refused write leaves the file as it was", what);
-            continue;
+            (removeSection ? QStringLiteral("remove [%1]").arg(section)
+             : removeKey
+                 ? QStringLiteral("remove [%1] \"%2\"").arg(section, key)
+                 : QStringLiteral("[%1] \"%2\" = \"%3\"").arg(section, key, value.left(200))) +
+            QStringLiteral("\n  file before: %1\n  file after:  %2")
+                .arg(shownBytes(bytesBefore), shownBytes(bytesAfter));
+        if (removes) {
+            if (!written)
+                fuzz::fail("a removal from a profile file succeeds", what);
+            if (!bytesBefore && bytesAfter)
+                fuzz::fail("a removal makes no file", what);
+        } else {
+            const bool mustRefuse = section.isEmpty() || key.isEmpty() || hasLineBreak(section) ||
+                                    hasLineBreak(key) || hasLineBreak(value);
+            if (written && mustRefuse)
+                fuzz::fail("an empty name or a line break is refused", what);
+            if (!written) {
+                if (bytesAfter != bytesBefore)
+                    fuzz::fail("a refused write leaves the file as it was", what);
+                continue;
+            }
         }
         std::size_t i = 0;
         for (const QString& s : names.sections) {
             for (const QString& k : names.keys) {
                 const QString read = ReadProfileString(path, s, k, Missing);
-                const bool same = sameName(s, section) && sameName(k, key);
-                const QString expected = same ? value : before[i];
+                const bool same = sameName(s, section) && (removeSection || sameName(k, key));
+                const QString expected = !same ? before[i] : removes ? Missing : value;
                 if (read != expected)
-                    fuzz::fail(same ? "a written key reads back" : "a write keeps the other keys",
+                    fuzz::fail(!same     ? "a write keeps the other keys"
+                               : removes ? "a key taken out reads as missing"
+                                         : "a written key reads back",
                                QStringLiteral("%1\n  read [%2] \"%3\": \"%4\"\n  expected: \"%5\"")
                                    .arg(what, s, k, read.left(200), expected.left(200)));
                 ++i;

@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <optional>
+
 class TestIniFile : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -74,6 +76,15 @@ private Q_SLOTS:
         QTest::newRow("byte order mark") << QByteArray("\xef\xbb\xbf[s]\nk=v\n") << "s"
                                          << "k"
                                          << "v";
+        QTest::newRow("bare CR line ends") << QByteArray("[a]\rk=1\r[s]\rk=v\rj=w\r") << "s"
+                                           << "j"
+                                           << "w";
+        QTest::newRow("mixed line ends") << QByteArray("[a]\r\nk=1\r[s]\nk=v") << "s"
+                                         << "k"
+                                         << "v";
+        QTest::newRow("CR before CRLF") << QByteArray("[s]\r\r\nk=v\r\n") << "s"
+                                        << "k"
+                                        << "v";
     }
     void read() {
         QFETCH(QByteArray, content);
@@ -87,6 +98,39 @@ private Q_SLOTS:
 
     void readMissingFile() {
         QCOMPARE(ReadProfileString(path("none.ini"), "s", "k", "DEF"), QString("DEF"));
+    }
+
+    // A default comes back without blanks at its end, a value found as it was read.
+    void defaultLosesTrailingBlanks_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("defaultValue");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("spaces") << "none"
+                                << "DEF  "
+                                << "DEF";
+        QTest::newRow("tab and space") << "none"
+                                       << "DEF\t "
+                                       << "DEF";
+        QTest::newRow("leading blanks stay") << "none"
+                                             << "  DEF "
+                                             << "  DEF";
+        QTest::newRow("only blanks") << "none"
+                                     << "   "
+                                     << "";
+        QTest::newRow("a value found is not the default") << "k"
+                                                          << "DEF  "
+                                                          << "v";
+    }
+    void defaultLosesTrailingBlanks() {
+        QFETCH(QString, key);
+        QFETCH(QString, defaultValue);
+        QFETCH(QString, expected);
+        const QString file = path("d.ini");
+        writeFileBytes(file, "[s]\nk=v\n");
+        QCOMPARE(ReadProfileString(file, "s", key, defaultValue), expected);
+        QCOMPARE(IniProfile(file).value("s", key, defaultValue), expected);
+        if (key != u"k")
+            QCOMPARE(ReadProfileString(path("missing.ini"), "s", key, defaultValue), expected);
     }
 
     void readCutsLongValues() {
@@ -159,6 +203,16 @@ private Q_SLOTS:
         QTest::newRow("value in quotes keeps them") << QByteArray("[s]\nk=1\n") << "s"
                                                     << "k"
                                                     << "'q'" << QByteArray("[s]\nk=\"'q'\"\n");
+        QTest::newRow("bare CR file keeps CR") << QByteArray("[s]\rk=1\r") << "s"
+                                               << "j"
+                                               << "2" << QByteArray("[s]\rk=1\rj=2\r");
+        QTest::newRow("replace in a bare CR file") << QByteArray("[s]\rk=1\rj=2") << "s"
+                                                   << "k"
+                                                   << "3" << QByteArray("[s]\rk=3\rj=2");
+        QTest::newRow("new section in a bare CR file")
+            << QByteArray("[a]\rx=1") << "b"
+            << "y"
+            << "2" << QByteArray("[a]\rx=1\r\r[b]\ry=2\r");
         QTest::newRow("new file") << QByteArray() << "frmMain"
                                   << "LastTip"
                                   << "1" << QByteArray("[frmMain]\nLastTip=1\n");
@@ -175,6 +229,96 @@ private Q_SLOTS:
         QVERIFY(WriteProfileString(file, section, key, value));
         QCOMPARE(readFileBytes(file), after);
         QCOMPARE(ReadProfileString(file, section, key, "DEF"), value);
+    }
+
+    // No value takes the key out; no key takes out the whole section. Either finds its lines
+    // as a read does, in every section of that name, and leaves every other line as it was.
+    void remove_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<std::optional<QString>>("key");
+        QTest::addColumn<QByteArray>("after");
+        const std::optional<QString> noKey;
+        const QByteArray abc = "; c\r\n[a]\r\nx=1\r\nk=2\r\ny=3\r\n\r\n[b]\r\n; note\r\nk=4\r\n"
+                               "\r\n[c]\r\nz=5\r\n";
+        QTest::newRow("key") << abc << "a" << std::optional<QString>("k")
+                             << QByteArray(
+                                    "; c\r\n[a]\r\nx=1\r\ny=3\r\n\r\n[b]\r\n; note\r\nk=4\r\n"
+                                    "\r\n[c]\r\nz=5\r\n");
+        QTest::newRow("key, names in another case with blanks")
+            << abc << " B " << std::optional<QString>("K ")
+            << QByteArray(
+                   "; c\r\n[a]\r\nx=1\r\nk=2\r\ny=3\r\n\r\n[b]\r\n; note\r\n\r\n[c]\r\nz=5\r\n");
+        QTest::newRow("every line of the key in every section of that name")
+            << QByteArray("[a]\nk=1\nk=2\n[b]\nk=0\n[A]\n k = 3\n") << "a"
+            << std::optional<QString>("k") << QByteArray("[a]\n[b]\nk=0\n[A]\n");
+        QTest::newRow("key on a last line without line ending")
+            << QByteArray("[a]\nx=1\nk=2") << "a" << std::optional<QString>("k")
+            << QByteArray("[a]\nx=1\n");
+        QTest::newRow("commented key stays")
+            << QByteArray("[a]\n;k=1\nk=2\n") << "a" << std::optional<QString>("k")
+            << QByteArray("[a]\n;k=1\n");
+        QTest::newRow("missing key changes nothing")
+            << abc << "a" << std::optional<QString>("q") << abc;
+        QTest::newRow("section in the middle, with its comments and blank lines")
+            << abc << "b" << noKey
+            << QByteArray("; c\r\n[a]\r\nx=1\r\nk=2\r\ny=3\r\n\r\n[c]\r\nz=5\r\n");
+        QTest::newRow("first section, lines before it stay")
+            << abc << "A" << noKey
+            << QByteArray("; c\r\n[b]\r\n; note\r\nk=4\r\n\r\n[c]\r\nz=5\r\n");
+        QTest::newRow("last section takes the blank line before it")
+            << abc << "c" << noKey
+            << QByteArray("; c\r\n[a]\r\nx=1\r\nk=2\r\ny=3\r\n\r\n[b]\r\n; note\r\nk=4\r\n");
+        QTest::newRow("every section of that name") << QByteArray("[a]\nx=1\n[b]\ny=2\n[ A ]\nz=3")
+                                                    << "a" << noKey << QByteArray("[b]\ny=2\n");
+        QTest::newRow("the only section")
+            << QByteArray("[a]\nx=1\n") << "a" << noKey << QByteArray();
+        QTest::newRow("missing section changes nothing") << abc << "d" << noKey << abc;
+    }
+    void remove() {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, section);
+        QFETCH(std::optional<QString>, key);
+        QFETCH(QByteArray, after);
+        const QString file = path("r.ini");
+        writeFileBytes(file, before);
+        QVERIFY(WriteProfileString(file, section, key, std::nullopt));
+        QCOMPARE(readFileBytes(file), after);
+        for (const char* name : {"k", "x", "z"}) {
+            if (!key || key->trimmed().compare(name, Qt::CaseInsensitive) == 0)
+                QCOMPARE(ReadProfileString(file, section, name, "DEF"), QString("DEF"));
+        }
+    }
+
+    // No key takes out the section whatever the value; a missing file stays missing.
+    void removeWithoutAFile() {
+        const QString file = path("none.ini");
+        QVERIFY(WriteProfileString(file, "s", "k", std::nullopt));
+        QVERIFY(WriteProfileString(file, "s", std::nullopt, "v"));
+        QVERIFY(!QFileInfo::exists(file));
+    }
+
+    void removeInOneProfile() {
+        const QString file = path("tips.ini");
+        writeFileBytes(file, "[a]\nx=1\ny=2\n[b]\nz=3\n");
+        IniProfile profile(file);
+        profile.removeKey("a", "x");
+        profile.removeSection("b");
+        QCOMPARE(profile.value("a", "x", "DEF"), QString("DEF"));
+        QCOMPARE(profile.value("b", "z", "DEF"), QString("DEF"));
+        QCOMPARE(profile.value("a", "y", "DEF"), QString("2"));
+        QCOMPARE(readFileBytes(file), QByteArray("[a]\nx=1\ny=2\n[b]\nz=3\n"));
+        QVERIFY(profile.save());
+        QCOMPARE(readFileBytes(file), QByteArray("[a]\ny=2\n"));
+    }
+
+    // A profile read and not changed writes nothing, not even a file that was missing.
+    void unchangedProfileWritesNothing() {
+        const QString file = path("none.ini");
+        IniProfile profile(file);
+        QCOMPARE(profile.value("s", "k", "DEF"), QString("DEF"));
+        QVERIFY(profile.save());
+        QVERIFY(!QFileInfo::exists(file));
     }
 
     void writeThenReadAwkwardValues() {
@@ -320,9 +464,13 @@ private Q_SLOTS:
         writeFileBytes(file, "[s]\nk=1\n");
         QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::ExeOwner);
         const bool written = WriteProfileString(file, "s", "k", "2");
+        const bool keyRemoved = WriteProfileString(file, "s", "k", std::nullopt);
+        const bool sectionRemoved = WriteProfileString(file, "s", std::nullopt, std::nullopt);
         QFile::setPermissions(m_dir->path(),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY(!written);
+        QVERIFY(!keyRemoved);
+        QVERIFY(!sectionRemoved);
         QCOMPARE(readFileBytes(file), QByteArray("[s]\nk=1\n"));
     }
 
@@ -335,6 +483,8 @@ private Q_SLOTS:
         const QString file = path("dir.ini");
         QVERIFY(QDir(m_dir->path()).mkdir("dir.ini"));
         QVERIFY(!WriteProfileString(file, "s", "k", "v"));
+        QVERIFY(!WriteProfileString(file, "s", "k", std::nullopt));
+        QVERIFY(!WriteProfileString(file, "s", std::nullopt, std::nullopt));
         QVERIFY(QFileInfo(file).isDir());
     }
 
@@ -359,6 +509,7 @@ private Q_SLOTS:
         const QFileInfo before(file);
         QCOMPARE(ReadProfileString(file, "s", "k", "DEF"), QString("DEF"));
         QVERIFY(!WriteProfileString(file, "s", "k", "2"));
+        QVERIFY(!WriteProfileString(file, "s", std::nullopt, std::nullopt));
         IniProfile profile(file);
         QVERIFY(!profile.error().isEmpty());
         QVERIFY(profile.setValue("s", "k", "3"));

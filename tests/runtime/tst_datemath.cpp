@@ -264,6 +264,40 @@ void tst_DateMath::parseDates_data() {
                                   << "05.03.2024" << true << march5;
     QTest::newRow("time only") << "en_US"
                                << "14:07" << true << QDateTime(QDate(1899, 12, 30), QTime(14, 7));
+    // Numbers in the locale's order of day and month, with any of the date separators; the
+    // current year where none is given.
+    const int year = QDate::currentDate().year();
+    const QDateTime dec11(QDate(year, 12, 11), QTime(0, 0));
+    QTest::newRow("month and day") << "en_US"
+                                   << "12/11" << true << dec11;
+    QTest::newRow("month and day with a dash") << "en_US"
+                                               << "12-11" << true << dec11;
+    QTest::newRow("month and day with a time")
+        << "en_US"
+        << "12/11 2:07 PM" << true << QDateTime(QDate(year, 12, 11), QTime(14, 7));
+    QTest::newRow("full date with dashes") << "en_US"
+                                           << "3-5-2024" << true << march5;
+    QTest::newRow("two-digit year with dashes") << "en_US"
+                                                << "03-05-24" << true << march5;
+    QTest::newRow("year first with slashes") << "en_US"
+                                             << "2024/3/5" << true << march5;
+    QTest::newRow("German day and month") << "de_DE"
+                                          << "11.12" << true << dec11;
+    QTest::newRow("German full date with dashes") << "de_DE"
+                                                  << "5-3-2024" << true << march5;
+    QTest::newRow("a dot that also writes times is a time")
+        << "fi_FI"
+        << "1.05" << true << QDateTime(QDate(1899, 12, 30), QTime(1, 5));
+    QTest::newRow("no such month and day") << "en_US"
+                                           << "13/11" << false << QDateTime();
+    QTest::newRow("mixed separators") << "en_US"
+                                      << "3/5-2024" << false << QDateTime();
+    QTest::newRow("a decimal number is no date") << "en_US"
+                                                 << "3.5" << false << QDateTime();
+    QTest::newRow("a lone number is no date") << "en_US"
+                                              << "12" << false << QDateTime();
+    QTest::newRow("four fields") << "en_US"
+                                 << "1/2/3/4" << false << QDateTime();
     QTest::newRow("no such day") << "en_US"
                                  << "2024-02-30" << false << QDateTime();
     QTest::newRow("text") << "en_US"

@@ -12,7 +12,18 @@ class tst_Format : public QObject {
 private Q_SLOTS:
     void cleanup() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void format_data();
-    void format();
+    void format() { verify(); }
+    void textSections_data();
+    void textSections() { verify(); }
+    void mediumNamedFormats_data();
+    void mediumNamedFormats() { verify(); }
+    void dateTokens_data();
+    void dateTokens() { verify(); }
+    void numberLayouts_data();
+    void numberLayouts() { verify(); }
+
+private:
+    static void verify();
 };
 
 namespace {
@@ -25,18 +36,23 @@ Variant money(double v) {
     return Variant(Currency::fromDouble(v));
 }
 
-} // namespace
-
-void tst_Format::format_data() {
+// Every table has the same columns: the locale, the value, the format and the text expected.
+void columns() {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<Variant>("value");
     QTest::addColumn<QString>("format");
     QTest::addColumn<QString>("expected");
+}
 
-    auto row = [&](const char* name, const Variant& v, const QString& f, const QString& e,
-                   const QString& locale = QStringLiteral("en_US")) {
-        QTest::newRow(name) << locale << v << f << e;
-    };
+void row(const char* name, const Variant& v, const QString& f, const QString& e,
+         const QString& locale = QStringLiteral("en_US")) {
+    QTest::newRow(name) << locale << v << f << e;
+}
+
+} // namespace
+
+void tst_Format::format_data() {
+    columns();
 
     // Money with thousands separators and an empty zero section.
     row("$#,##0 large", 1234567.5, "$#,##0", "$1,234,568");
@@ -139,7 +155,6 @@ void tst_Format::format_data() {
     row("a/p", afternoon, "h:mm:ss a/p", "2:07:09 p");
     row("24-hour", afternoon, "hh:nn:ss", "14:07:09");
     row("m after h is minutes", afternoon, "h\"h\"mm", "14h07");
-    row("m before s is minutes", afternoon, "m:ss", "7:09");
     row("month names", afternoon, "mmm d, yyyy / mmmm / dddd", "Mar 5, 2024 / March / Tuesday");
     row("two-digit fields", afternoon, "dd/mm/yy", "05/03/24");
     row("day of year, weekday, week, quarter", afternoon, "y w ww q", "65 3 10 1");
@@ -163,7 +178,95 @@ void tst_Format::format_data() {
     row("German numeric text", "1,5", "0.00", "1,50", de);
 }
 
-void tst_Format::format() {
+// Sections with @ or & (or only < > !) lay out a text, and any value as its text.
+void tst_Format::textSections_data() {
+    columns();
+    row("@ pads on the left", "abc", "@@@@@", "  abc");
+    row("& does not pad", "abc", "&&&&&", "abc");
+    row("! fills from the left", "abc", "!@@@@@", "abc  ");
+    row("! with &", "abc", "!&&&&&", "abc");
+    row("mixed placeholders pad where @ is left over", "ab", "@&@", " ab");
+    row("literals between placeholders", "5551234567", "(@@@) @@@-@@@@", "(555) 123-4567");
+    row("short text leaves the first placeholders empty", "1234", "(@@@) @@@-@@@@",
+        "(   )    -1234");
+    row("short text from the left leaves the last ones empty", "1234", "!(@@@) @@@-@@@@",
+        "(123) 4  -    ");
+    row("longer text keeps its start at the first placeholder", "abcdef", "@-@", "abcde-f");
+    row("longer text from the left keeps its end at the last", "abcdef", "!@-@", "a-bcdef");
+    row("> upper case", "Hello World", ">", "HELLO WORLD");
+    row("< lower case", "HeLLo", "<", "hello");
+    row("case with placeholders, literals as written", "abc", ">@@@@\" x\"", " ABC x");
+    row("0 and # are text here", "F", "!0&", "0F");
+    row("quoted and escaped text", "ab", "\"[\"@@\\]", "[ab]");
+    row("a number as its text", 123, "@@@@@", "  123");
+    row("a decimal as its text", 1.5, "@@@@@@", "   1.5");
+    row("a date as its text", at(2024, 3, 5), "@@@@@@@@@@", "  3/5/2024");
+    row("a boolean as its text", true, ">", "TRUE");
+    row("second section for an empty text", "", "@@;\"(none)\"", "(none)");
+    row("second section for Null", Variant::null(), "@@;\"(none)\"", "(none)");
+    row("second section for Empty", Variant(), "@@;\"(none)\"", "(none)");
+    row("first section for a text", "x", "@@;\"(none)\"", " x");
+    row("one section: empty text pads", "", "@@", "  ");
+    row("one section: Null shows nothing", Variant::null(), "@@", "");
+}
+
+void tst_Format::mediumNamedFormats_data() {
+    columns();
+    const Variant afternoon = at(2024, 3, 5, 14, 7, 9);
+    row("Medium Date", afternoon, "Medium Date", "05-Mar-24");
+    row("medium date in lower case", at(1999, 12, 31), "medium date", "31-Dec-99");
+    row("Medium Time afternoon", afternoon, "Medium Time", "02:07 PM");
+    row("Medium Time morning", at(2024, 3, 5, 9, 5), "Medium Time", "09:05 AM");
+    row("Medium Time midnight", at(2024, 3, 5), "Medium Time", "12:00 AM");
+    row("Medium Time of a number", 0.5, "Medium Time", "12:00 PM");
+    row("Medium Date of text", "2024-03-05", "Medium Date", "05-Mar-24");
+    row("Medium Date of other text unchanged", "soon", "Medium Date", "soon");
+    row("Medium Date of Null", Variant::null(), "Medium Date", "");
+    row("German Medium Date", afternoon, "Medium Date", "05-März-24", QStringLiteral("de_DE"));
+}
+
+// Runs of a letter are read as the longest tokens there are; m and mm are minutes only right
+// after an hour.
+void tst_Format::dateTokens_data() {
+    columns();
+    const Variant afternoon = at(2024, 3, 5, 14, 7, 9);
+    row("m before s is the month", afternoon, "m:ss", "3:09");
+    row("mm before s is the month", afternoon, "mm:ss", "03:09");
+    row("m after h and before s is minutes", afternoon, "h:m:s", "14:7:9");
+    row("mm after hh across literal text", afternoon, "hh\" h \"mm", "14 h 07");
+    row("mm after a date token is the month", afternoon, "d mm ss", "5 03 09");
+    row("n is always minutes", afternoon, "n:ss", "7:09");
+    row("mmm after h is the month's name", afternoon, "h mmm", "14 Mar");
+    row("yyy is yy and the day of the year", afternoon, "yyy", "2465");
+    row("yyyyy is yyyy and the day of the year", afternoon, "yyyyy", "202465");
+    row("yyyyyy is yyyy and yy", afternoon, "yyyyyy", "202424");
+    row("mmmmm is the month's name and number", afternoon, "mmmmm", "March3");
+    row("hhh is hh and h", afternoon, "hhh", "1414");
+}
+
+void tst_Format::numberLayouts_data() {
+    columns();
+    // A # before a 0 in the decimals shows its digit, as the 0 after it must show.
+    row("# between 0s keeps zeros", 1.5, "0.0#0", "1.500");
+    row("# before a 0 keeps zeros", 1, "0.#0", "1.00");
+    row("# between 0s with a digit", 1.25, "0.0#0", "1.250");
+    row("# at the end still drops zeros", 1.5, "0.0#0#", "1.500");
+    row("trailing # drop zeros", 1.5, "0.0##", "1.5");
+    // A separator follows the digit that ends a group, before the literal text after it.
+    row("separator before a space", 1234, "#, ##0", "1, 234");
+    row("separators before spaces, millions", 1234567, "0, 000", "1,234, 567");
+    row("separator and decimals", 1234.5, "$#, ##0.00", "$1, 234.50");
+    row("separator before a quoted text", 1234, "#,\"-\"##0", "1,-234");
+    row("grouping unchanged without literals", 1234567, "#,##0", "1,234,567");
+    // No integer placeholder: every shown digit of the mantissa follows the point.
+    row("mantissa without integer digit", 12345, ".0000E+0", ".1235E+5");
+    row("small mantissa without integer digit", 0.00012, ".00E+00", ".12E-03");
+    row("negative mantissa without integer digit", -12345, ".00E+0", "-.12E+5");
+    row("mantissa rounding carries into the exponent", 0.99995, ".000E+0", ".100E+1");
+    row("zero without integer digit", 0, ".00E+00", ".00E+00");
+}
+
+void tst_Format::verify() {
     QFETCH(QString, locale);
     QFETCH(Variant, value);
     QFETCH(QString, format);

@@ -124,6 +124,8 @@ void tst_Variant::conversions_data() {
     row("CBool text fails", "maybe", bln, false, Variant());
     row("CDate iso text", "2024-03-05", dt, true, date(2024, 3, 5));
     row("CDate number", 2.5, dt, true, date(1900, 1, 1, 12));
+    row("CDate month and day in the current year", "12-11", dt, true,
+        date(QDate::currentDate().year(), 12, 11));
     row("CDate text fails", "abc", dt, false, Variant());
     row("CDate out of range", 1e9, dt, false, Variant());
     row("CStr double", 1234.5, str, true, "1234.5");
