@@ -2,36 +2,16 @@
 
 #include "Bench.h"
 
+#include "Painting.h"
 #include "Tables.h"
 
 #include "core/GridPrivate.h"
 
-#include <QApplication>
 #include <QHeaderView>
-#include <QImage>
-#include <QScrollBar>
-#include <algorithm>
 
 namespace {
 
 using namespace bench;
-
-constexpr int Frames = 15;
-
-// Median milliseconds of rendering the shown table, scrolled to its middle, into an image.
-double paintFrame(QAbstractScrollArea& view) {
-    view.show();
-    QApplication::processEvents();
-    QScrollBar* bar = view.verticalScrollBar();
-    bar->setValue(bar->maximum() / 2);
-    QApplication::processEvents();
-    QImage image(view.size(), QImage::Format_ARGB32_Premultiplied);
-    std::vector<double> frames;
-    for (int i = 0; i < Frames; ++i)
-        frames.push_back(elapsedMs([&] { view.render(&image); }));
-    std::sort(frames.begin(), frames.end());
-    return frames[frames.size() / 2];
-}
 
 double tessixPaint(int rows) {
     auto grid = makeGrid();

@@ -1,34 +1,23 @@
 #include "GridGallery.h"
 
+#include "GalleryLook.h"
 #include "components/grid/TessixGrid.h"
 #include "components/iconlist/IconList.h"
 #include "platform/Colors.h"
 
 #include <QPainter>
-#include <QPainterPath>
-#include <functional>
 
 namespace {
 
-// A 16 x 16 icon painted in code, antialiased on a transparent ground.
-QPixmap icon(const std::function<void(QPainter&)>& draw) {
-    QPixmap pm(16, 16);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    draw(p);
-    return pm;
-}
-
 void fillHeaderIcons(IconList& list) {
-    list.AddImage("product", icon([](QPainter& p) { // a parcel
+    list.AddImage("product", paintedIcon([](QPainter& p) { // a parcel
                       p.setPen(QPen(QColor(120, 80, 40), 1));
                       p.setBrush(QColor(214, 170, 110));
                       p.drawRect(QRectF(2.5, 4.5, 11, 9));
                       p.drawLine(QPointF(8, 4.5), QPointF(8, 13.5));
                       p.drawLine(QPointF(2.5, 7.5), QPointF(13.5, 7.5));
                   }));
-    list.AddImage("region", icon([](QPainter& p) { // a globe
+    list.AddImage("region", paintedIcon([](QPainter& p) { // a globe
                       p.setPen(QPen(QColor(30, 90, 160), 1.2));
                       p.setBrush(QColor(170, 210, 245));
                       p.drawEllipse(QRectF(2, 2, 12, 12));
@@ -36,14 +25,14 @@ void fillHeaderIcons(IconList& list) {
                       p.drawEllipse(QRectF(5.5, 2, 5, 12));
                       p.drawLine(QPointF(2, 8), QPointF(14, 8));
                   }));
-    list.AddImage("qty", icon([](QPainter& p) { // stacked bars
+    list.AddImage("qty", paintedIcon([](QPainter& p) { // stacked bars
                       p.setPen(Qt::NoPen);
                       p.setBrush(QColor(90, 110, 130));
                       p.drawRect(QRectF(2, 10, 12, 3));
                       p.drawRect(QRectF(4, 6, 8, 3));
                       p.drawRect(QRectF(6, 2, 4, 3));
                   }));
-    list.AddImage("price", icon([](QPainter& p) { // a coin
+    list.AddImage("price", paintedIcon([](QPainter& p) { // a coin
                       p.setPen(QPen(QColor(170, 120, 0), 1));
                       p.setBrush(QColor(250, 200, 60));
                       p.drawEllipse(QRectF(2, 2, 12, 12));
@@ -53,12 +42,12 @@ void fillHeaderIcons(IconList& list) {
                       p.drawLine(QPointF(6, 9.5), QPointF(10, 9.5));
                   }));
     list.AddImage(
-        "paid", icon([](QPainter& p) { // a tick
+        "paid", paintedIcon([](QPainter& p) { // a tick
             p.setPen(QPen(QColor(40, 150, 60), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
             p.drawPolyline(QPolygonF({QPointF(3, 8.5), QPointF(6.5, 12), QPointF(13, 4)}));
         }));
     list.AddImage(
-        "trend", icon([](QPainter& p) { // a rising line
+        "trend", paintedIcon([](QPainter& p) { // a rising line
             p.setPen(QPen(QColor(200, 60, 60), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
             p.drawPolyline(
                 QPolygonF({QPointF(2, 12), QPointF(6, 8), QPointF(9, 10), QPointF(14, 3)}));
@@ -67,7 +56,7 @@ void fillHeaderIcons(IconList& list) {
 
 void fillCellIcons(IconList& list) {
     const auto tile = [](QColor colour, QChar letter) {
-        return icon([=](QPainter& p) {
+        return paintedIcon([=](QPainter& p) {
             p.setPen(Qt::NoPen);
             p.setBrush(colour);
             p.drawRoundedRect(QRectF(1, 1, 14, 14), 3, 3);
@@ -82,19 +71,7 @@ void fillCellIcons(IconList& list) {
     list.AddImage("hardware", tile(QColor(70, 110, 170), QChar('H')));
     list.AddImage("software", tile(QColor(60, 150, 110), QChar('S')));
     list.AddImage("service", tile(QColor(220, 130, 40), QChar('V')));
-    list.AddImage("group", icon([](QPainter& p) { // a folder
-                      p.setPen(QPen(QColor(170, 130, 30), 1));
-                      p.setBrush(QColor(245, 205, 95));
-                      QPainterPath path;
-                      path.moveTo(1.5, 4.5);
-                      path.lineTo(6, 4.5);
-                      path.lineTo(7.5, 6);
-                      path.lineTo(14.5, 6);
-                      path.lineTo(14.5, 13.5);
-                      path.lineTo(1.5, 13.5);
-                      path.closeSubpath();
-                      p.drawPath(path);
-                  }));
+    list.AddImage("group", folderIcon());
 }
 
 struct Item {
@@ -139,19 +116,7 @@ QWidget* makeGridGallery() {
     fillCellIcons(*cellIcons);
 
     grid->BeginUpdate();
-    FontObject font = grid->Font();
-    font.SetName(QStringLiteral("Arial"));
-    font.SetSize(9);
-    grid->SetBorderStyle(2);
-    grid->SetGridLines(GridLinesBoth);
-    grid->SetGridLinesColor(RGB(226, 230, 236));
-    grid->SetBackColorOddRows(RGB(255, 255, 255));
-    grid->SetBackColorEvenRows(RGB(246, 249, 253));
-    grid->SetSelBackColor(RGB(204, 232, 255));
-    grid->SetSelForeColor(RGB(0, 0, 0));
-    grid->SetSelAlpha(255);
-    grid->SetFocusRectColor1(RGB(40, 110, 190));
-    grid->SetFocusRectColor2(RGB(40, 110, 190));
+    setGalleryLook(*grid);
     grid->Header().SetImageList(headerIcons);
     grid->SetImageList(cellIcons);
     grid->SetDefaultRowHeight(grid->GetOptimalRowHeight({}, 1, 0, true) + 4);

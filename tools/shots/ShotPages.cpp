@@ -1,6 +1,7 @@
 #include "ShotPages.h"
 
 #include "GridGallery.h"
+#include "OutlineGallery.h"
 #include "app/Global.h"
 #include "components/grid/TessixGrid.h"
 #include "launcher/frmMain.h"
@@ -113,6 +114,7 @@ std::vector<ShotPage> AllShotPages() {
          [] { return launcherWithGroup(QStringLiteral("Editing Databases")); }},
         {QStringLiteral("frmTip"), [] { return tipWindow(); }},
         {QStringLiteral("grid-gallery"), [] { return makeGridGallery(); }},
+        {QStringLiteral("grid-outline-gallery"), [] { return makeOutlineGallery(); }},
         {QStringLiteral("message-boxes"), [] { return messageBoxes(); }},
         {QStringLiteral("frmMyCustomers"), [] { return static_cast<QWidget*>(customersWindow()); }},
         {QStringLiteral("frmMyCustomers-grouped"),
