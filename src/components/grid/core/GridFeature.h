@@ -18,7 +18,8 @@ class GridFeature {
 public:
     virtual ~GridFeature() = default;
 
-    // A change of the store, before the geometry takes it in.
+    // A change of the store other than a cell or row attribute (rows and columns that come,
+    // go, move, fold or resize), before the geometry takes it in.
     virtual void storeChanged(const GridChange&) {}
     // Rows or columns moved on screen under a still pointer (a new layout, a scroll).
     virtual void layoutChanged() {}

@@ -56,8 +56,11 @@ GridPrivate::~GridPrivate() {
 // ----- Store changes -> features, geometry and repaints -----
 
 void GridPrivate::onStoreChange(const GridChange& change) {
-    for (GridFeature* feature : m_features)
-        feature->storeChanged(change); // the current cell and an open editor follow their row
+    // Cell writes come by the million and concern no feature: only rows and columns that
+    // come, go or move are handed on (the current cell and an open editor follow them).
+    if (change.kind != GridChange::Cell && change.kind != GridChange::Row)
+        for (GridFeature* feature : m_features)
+            feature->storeChanged(change);
     switch (change.kind) {
     case GridChange::Cell:
         // A whole-viewport update: Qt merges them into one paint of the visible rows, and

@@ -122,12 +122,16 @@ void GridInput::storeChanged(const GridChange& change) {
     switch (change.kind) {
     case GridChange::RowsReordered: {
         const std::vector<int>& newToOld = *change.permutation;
+        const int curRow = m_context.navigation.CurRow();
         int cur = 0;
         int anc = 0;
         for (size_t i = 0; i < newToOld.size(); ++i) {
-            if (newToOld[i] + 1 == m_context.navigation.CurRow())
+            const int old = newToOld[i] + 1; // 0 for a new row (a band): no row follows it
+            if (old == 0)
+                continue;
+            if (old == curRow)
                 cur = int(i) + 1;
-            if (newToOld[i] + 1 == anchor.row)
+            if (old == anchor.row)
                 anc = int(i) + 1;
         }
         m_context.navigation.followRow(cur);

@@ -95,13 +95,19 @@ std::vector<int> GridGrouping::rank(const std::vector<int>& units, const SortKey
 
 void GridGrouping::group(const std::vector<SortKey>& criteria, bool expanded) {
     const int depth = bandDepth();
-    // The rows that move as one: each row above the bands' levels with its subtree.
+    // The rows that move as one: each row above the bands' levels with its subtree. Their
+    // extents and levels are read here, in row order, not again in band order.
     std::vector<int> units;
-    for (int row = 1; row <= m_store.RowCount(); ++row)
-        if (!m_store.RowIsBand(row) && m_store.RowLevel(row) <= depth) {
+    std::vector<int> unitEnd;
+    std::vector<int> levels(size_t(m_store.RowCount()) + 1, 0);
+    for (int row = 1; row <= m_store.RowCount(); ++row) {
+        levels[size_t(row)] = m_store.RowLevel(row);
+        const bool inUnit = !unitEnd.empty() && row <= unitEnd.back();
+        if (!inUnit && !m_store.RowIsBand(row) && levels[size_t(row)] <= depth) {
             units.push_back(row);
-            row = m_store.lastRowOfSubtree(row);
+            unitEnd.push_back(m_store.lastRowOfSubtree(row));
         }
+    }
     const size_t k = criteria.size();
     std::vector<std::vector<int>> ranks(k);
     std::vector<std::vector<QString>> captions(k, std::vector<QString>(units.size()));
@@ -154,9 +160,8 @@ void GridGrouping::group(const std::vector<SortKey>& criteria, bool expanded) {
             layout.push_back({0, int(c), Variant(caption), expanded});
             bands.push_back(int(layout.size()));
         }
-        const int row = units[u];
-        for (int r = row; r <= m_store.lastRowOfSubtree(row); ++r)
-            layout.push_back({r, std::max(0, m_store.RowLevel(r) - depth) + int(k), {}, true});
+        for (int r = units[u]; r <= unitEnd[u]; ++r)
+            layout.push_back({r, std::max(0, levels[size_t(r)] - depth) + int(k), {}, true});
         previous = u;
     }
     m_store.relayoutRows(layout);
