@@ -4,6 +4,7 @@
 #include "core/GridPrivate.h"
 #include "model/GridCellWrite.h"
 #include "model/GridLayoutText.h"
+#include "model/GridRecordLoad.h"
 #include "platform/Colors.h"
 
 #include <QFocusEvent>
@@ -711,6 +712,21 @@ ComboLists& TessixGrid::ComboLists() {
 
 GridContextMenu& TessixGrid::ContextMenu(int area) {
     return d->editor.contextMenu(area);
+}
+
+// ----- Recordsets -----
+
+bool TessixGrid::FillFromRS(GridRecordSource& records, std::optional<int> mode) {
+    return loadRecords(d->store, *d, records, mode, RowKeysFromRS() == 1);
+}
+
+// A dynamic property of the widget: the setting belongs to the recordset load alone.
+int TessixGrid::RowKeysFromRS() const {
+    return property("RowKeysFromRS").toInt();
+}
+
+void TessixGrid::SetRowKeysFromRS(int value) {
+    setProperty("RowKeysFromRS", value);
 }
 
 // ----- Qt events -----
