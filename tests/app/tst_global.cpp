@@ -1,9 +1,15 @@
 #include "app/Global.h"
+#include "db/Connection.h"
+#include "db/TestDatabase.h"
+#include "platform/ActiveWindow.h"
 #include "platform/IniFile.h"
+#include "platform/MessageBox.h"
 #include "platform/Settings.h"
+#include "support/TestFiles.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
@@ -171,6 +177,79 @@ private Q_SLOTS:
         QCOMPARE(DataFolder(), QString("/tmp/elsewhere"));
         SetDataFolder(QString());
         QCOMPARE(DataFolder(), QCoreApplication::applicationDirPath() + "/Data");
+    }
+
+    // The sample database opens from the Data folder; nothing is shown or closed.
+    void openTestDatabase() {
+        TestDatabase sample;
+        SetDataFolder(sample.folder());
+        platform::ScriptedMessageBox boxes;
+        platform::ScopedMessageBox scopedBoxes(boxes);
+        platform::RecordingWindowCloser closer;
+        platform::ScopedWindowCloser scopedCloser(closer);
+        db::Connection connection;
+        QVERIFY(OpenTestDatabase(connection));
+        QCOMPARE(connection.DataSource(), sample.path());
+        QVERIFY(boxes.shown().isEmpty());
+        QCOMPARE(closer.count(), 0);
+        SetDataFolder(QString());
+    }
+
+    // A missing or damaged file: a message naming the file, false, no window closed, and
+    // the file left as it was (a missing one is not created).
+    void openTestDatabaseFailures_data() {
+        QTest::addColumn<QByteArray>("content"); // null: no file
+        QTest::newRow("missing") << QByteArray();
+        QTest::newRow("damaged") << QByteArray("not a database at all").repeated(100);
+    }
+    void openTestDatabaseFailures() {
+        QFETCH(QByteArray, content);
+        QTemporaryDir dir;
+        const QString file = dir.filePath("Test.db");
+        if (!content.isNull()) {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(content);
+        }
+        SetDataFolder(dir.path());
+        platform::ScriptedMessageBox boxes;
+        platform::ScopedMessageBox scopedBoxes(boxes);
+        boxes.answer(vbOK);
+        platform::RecordingWindowCloser closer;
+        platform::ScopedWindowCloser scopedCloser(closer);
+        db::Connection connection;
+        QVERIFY(!OpenTestDatabase(connection));
+        QVERIFY(!connection.IsOpen());
+        QCOMPARE(boxes.shown().size(), 1);
+        const platform::MessageBoxRequest& box = boxes.shown().first().request;
+        QVERIFY2(box.text.contains(file), qPrintable(box.text));
+        QCOMPARE(box.icon(), int(vbCritical));
+        QCOMPARE(box.title, ProgramTitle());
+        QCOMPARE(closer.count(), 0);
+        QCOMPARE(QFileInfo::exists(file), !content.isNull());
+        if (!content.isNull())
+            QCOMPARE(readFileBytes(file), content);
+        SetDataFolder(QString());
+    }
+
+    // The database layer cannot start at all: the fixed message, the active window closes.
+    void openTestDatabaseWithoutTheLayer() {
+        TestDatabase sample;
+        SetDataFolder(sample.folder());
+        platform::ScriptedMessageBox boxes;
+        platform::ScopedMessageBox scopedBoxes(boxes);
+        boxes.answer(vbOK);
+        platform::RecordingWindowCloser closer;
+        platform::ScopedWindowCloser scopedCloser(closer);
+        db::testing::ScopedProviderFailure broken;
+        db::Connection connection;
+        QVERIFY(!OpenTestDatabase(connection));
+        QCOMPARE(boxes.shown().size(), 1);
+        QCOMPARE(boxes.shown().first().request.text,
+                 QString("Could not initialize MS ActiveX Data Objects Library (MS ADO)"));
+        QCOMPARE(boxes.shown().first().request.buttons(), int(vbOKOnly));
+        QCOMPARE(closer.count(), 1);
+        SetDataFolder(QString());
     }
 };
 
