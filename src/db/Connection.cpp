@@ -103,8 +103,10 @@ bool Connection::Open(const QString& connectionString) {
             {DatabaseFileError, QStringLiteral("The database %1 is not a file.").arg(file)});
 
     sqlite3* db = nullptr;
-    // Read-write, never create: a missing file is an error, not a new empty database.
-    const int rc = sqlite3_open_v2(file.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    // Read-write, never create: a missing file is an error, not a new empty database. A
+    // connection belongs to one window, on the one thread: SQLite need not lock it per call.
+    const int rc = sqlite3_open_v2(file.toUtf8().constData(), &db,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     auto fileError = [&](int code) {
         Error e = sqliteError(db, code);
         e.Description =

@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <cmath>
 #include <limits>
 
 namespace db {
@@ -16,12 +17,12 @@ Variant textValue(const unsigned char* utf8, int bytes) {
         return Variant(QStringLiteral(""));
     if (bytes <= Short) {
         char16_t units[Short];
-        bool ascii = true;
-        for (int i = 0; i < bytes && ascii; ++i) {
-            ascii = utf8[i] < 0x80;
+        unsigned char seen = 0; // no branch per character: the loop widens in one go
+        for (int i = 0; i < bytes; ++i) {
+            seen |= utf8[i];
             units[i] = utf8[i];
         }
-        if (ascii)
+        if (seen < 0x80)
             return Variant(QString::fromRawData(reinterpret_cast<const QChar*>(units), bytes));
     }
     return Variant(QString::fromUtf8(reinterpret_cast<const char*>(utf8), bytes));
@@ -44,6 +45,19 @@ std::optional<Variant> dateOf(const Variant& text) {
     if (!dt.isValid() || date.isNull())
         return std::nullopt;
     return date;
+}
+
+// Money stored as a double: most amounts are the double nearest a whole number of
+// ten-thousandths, which reads exactly without writing the double out in decimal (what
+// Currency::fromDouble does, and what it would give for these).
+std::optional<Currency> moneyOf(double v) {
+    constexpr double FastLimit = 1e10; // 15 significant digits still reach the 4th decimal
+    if (std::abs(v) < FastLimit) {
+        const auto scaled = std::llround(v * Currency::Scale);
+        if (double(scaled) / Currency::Scale == v)
+            return Currency{scaled};
+    }
+    return Currency::tryFromDouble(v);
 }
 
 bool contains(const QByteArray& text, const char* word) {
@@ -84,37 +98,10 @@ VarType fieldTypeOfStored(sqlite3_stmt* stmt, int column) {
 }
 
 Variant readValue(sqlite3_stmt* stmt, int column, VarType type) {
-    switch (sqlite3_column_type(stmt, column)) {
-    case SQLITE_NULL:
+    const int storage = sqlite3_column_type(stmt, column);
+    if (storage == SQLITE_NULL)
         return Variant::null();
-    case SQLITE_INTEGER: {
-        const sqlite3_int64 v = sqlite3_column_int64(stmt, column);
-        if (type == VarType::Boolean)
-            return Variant(v != 0);
-        if (type == VarType::String)
-            return textOf(stmt, column);
-        constexpr sqlite3_int64 MaxMoney =
-            std::numeric_limits<std::int64_t>::max() / Currency::Scale;
-        if (type == VarType::Currency && v <= MaxMoney && v >= -MaxMoney)
-            return Variant(Currency{v * Currency::Scale});
-        if (type != VarType::Double && v >= std::numeric_limits<int>::min() &&
-            v <= std::numeric_limits<int>::max())
-            return Variant(int(v));
-        return Variant(double(v)); // beyond 32 bits, as the classic runtime would hold it
-    }
-    case SQLITE_FLOAT: {
-        const double v = sqlite3_column_double(stmt, column);
-        if (type == VarType::Boolean)
-            return Variant(v != 0);
-        if (type == VarType::String)
-            return textOf(stmt, column);
-        if (type == VarType::Currency) {
-            if (const std::optional<Currency> money = Currency::tryFromDouble(v))
-                return Variant(*money);
-        }
-        return Variant(v);
-    }
-    default: {
+    if (storage != SQLITE_INTEGER && storage != SQLITE_FLOAT) {
         Variant text = textOf(stmt, column);
         if (type == VarType::Date) {
             if (std::optional<Variant> date = dateOf(text))
@@ -122,7 +109,23 @@ Variant readValue(sqlite3_stmt* stmt, int column, VarType type) {
         }
         return text;
     }
+    if (type == VarType::String)
+        return textOf(stmt, column);
+    if (type == VarType::Boolean)
+        return Variant(sqlite3_column_double(stmt, column) != 0);
+    if (storage == SQLITE_FLOAT) {
+        const double v = sqlite3_column_double(stmt, column);
+        const std::optional<Currency> money = type == VarType::Currency ? moneyOf(v) : std::nullopt;
+        return money ? Variant(*money) : Variant(v);
     }
+    const sqlite3_int64 v = sqlite3_column_int64(stmt, column);
+    constexpr sqlite3_int64 MaxMoney = std::numeric_limits<std::int64_t>::max() / Currency::Scale;
+    if (type == VarType::Currency && v <= MaxMoney && v >= -MaxMoney)
+        return Variant(Currency{v * Currency::Scale});
+    if (type != VarType::Double && v >= std::numeric_limits<int>::min() &&
+        v <= std::numeric_limits<int>::max())
+        return Variant(int(v));
+    return Variant(double(v)); // beyond 32 bits, as the classic runtime would hold it
 }
 
 std::optional<Variant> toFieldType(const Variant& value, VarType type) {
