@@ -17,6 +17,25 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+namespace {
+
+// What OpenTestDatabase shows and closes, with the Data folder pointed at `folder`.
+struct DatabaseOpening {
+    explicit DatabaseOpening(const QString& folder) {
+        SetDataFolder(folder);
+        boxes.answer(vbOK);
+    }
+    ~DatabaseOpening() { SetDataFolder(QString()); }
+
+    platform::ScriptedMessageBox boxes;
+    platform::ScopedMessageBox scopedBoxes{boxes};
+    platform::RecordingWindowCloser closer;
+    platform::ScopedWindowCloser scopedCloser{closer};
+    db::Connection connection;
+};
+
+} // namespace
+
 class TestGlobal : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -182,17 +201,11 @@ private Q_SLOTS:
     // The sample database opens from the Data folder; nothing is shown or closed.
     void openTestDatabase() {
         TestDatabase sample;
-        SetDataFolder(sample.folder());
-        platform::ScriptedMessageBox boxes;
-        platform::ScopedMessageBox scopedBoxes(boxes);
-        platform::RecordingWindowCloser closer;
-        platform::ScopedWindowCloser scopedCloser(closer);
-        db::Connection connection;
-        QVERIFY(OpenTestDatabase(connection));
-        QCOMPARE(connection.DataSource(), sample.path());
-        QVERIFY(boxes.shown().isEmpty());
-        QCOMPARE(closer.count(), 0);
-        SetDataFolder(QString());
+        DatabaseOpening opening(sample.folder());
+        QVERIFY(OpenTestDatabase(opening.connection));
+        QCOMPARE(opening.connection.DataSource(), sample.path());
+        QVERIFY(opening.boxes.shown().isEmpty());
+        QCOMPARE(opening.closer.count(), 0);
     }
 
     // A missing or damaged file: a message naming the file, false, no window closed, and
@@ -211,45 +224,31 @@ private Q_SLOTS:
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(content);
         }
-        SetDataFolder(dir.path());
-        platform::ScriptedMessageBox boxes;
-        platform::ScopedMessageBox scopedBoxes(boxes);
-        boxes.answer(vbOK);
-        platform::RecordingWindowCloser closer;
-        platform::ScopedWindowCloser scopedCloser(closer);
-        db::Connection connection;
-        QVERIFY(!OpenTestDatabase(connection));
-        QVERIFY(!connection.IsOpen());
-        QCOMPARE(boxes.shown().size(), 1);
-        const platform::MessageBoxRequest& box = boxes.shown().first().request;
+        DatabaseOpening opening(dir.path());
+        QVERIFY(!OpenTestDatabase(opening.connection));
+        QVERIFY(!opening.connection.IsOpen());
+        QCOMPARE(opening.boxes.shown().size(), 1);
+        const platform::MessageBoxRequest& box = opening.boxes.shown().first().request;
         QVERIFY2(box.text.contains(file), qPrintable(box.text));
         QCOMPARE(box.icon(), int(vbCritical));
         QCOMPARE(box.title, ProgramTitle());
-        QCOMPARE(closer.count(), 0);
+        QCOMPARE(opening.closer.count(), 0);
         QCOMPARE(QFileInfo::exists(file), !content.isNull());
         if (!content.isNull())
             QCOMPARE(readFileBytes(file), content);
-        SetDataFolder(QString());
     }
 
     // The database layer cannot start at all: the fixed message, the active window closes.
     void openTestDatabaseWithoutTheLayer() {
         TestDatabase sample;
-        SetDataFolder(sample.folder());
-        platform::ScriptedMessageBox boxes;
-        platform::ScopedMessageBox scopedBoxes(boxes);
-        boxes.answer(vbOK);
-        platform::RecordingWindowCloser closer;
-        platform::ScopedWindowCloser scopedCloser(closer);
+        DatabaseOpening opening(sample.folder());
         db::testing::ScopedProviderFailure broken;
-        db::Connection connection;
-        QVERIFY(!OpenTestDatabase(connection));
-        QCOMPARE(boxes.shown().size(), 1);
-        QCOMPARE(boxes.shown().first().request.text,
+        QVERIFY(!OpenTestDatabase(opening.connection));
+        QCOMPARE(opening.boxes.shown().size(), 1);
+        QCOMPARE(opening.boxes.shown().first().request.text,
                  QString("Could not initialize MS ActiveX Data Objects Library (MS ADO)"));
-        QCOMPARE(boxes.shown().first().request.buttons(), int(vbOKOnly));
-        QCOMPARE(closer.count(), 1);
-        SetDataFolder(QString());
+        QCOMPARE(opening.boxes.shown().first().request.buttons(), int(vbOKOnly));
+        QCOMPARE(opening.closer.count(), 1);
     }
 };
 
