@@ -2,8 +2,8 @@
 // A connection to a database file: "Provider=SQLite;Data Source=<path>". Opening never
 // creates a missing file and checks that the file is a database. Execute runs one statement
 // (reporting the records it changed) or one query (its records as a recordset). The SQL is
-// SQLite's, which runs the windows' Jet-style SQL as written: [bracketed names], True and
-// False, LIKE.
+// SQLite's, which runs the windows' SQL as they write it: [bracketed names], True and
+// False, LIKE. A connection and its recordsets are used from one thread.
 
 #include "db/Error.h"
 

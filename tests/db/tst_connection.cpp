@@ -119,7 +119,7 @@ private Q_SLOTS:
 
     // The windows' statements run unchanged: brackets, True/False, LIKE, MAX(ID), case-blind
     // text and names; recordsAffected counts what changed.
-    void jetStyleSql() {
+    void windowsSqlRunsAsWritten() {
         TestDatabase sample;
         db::Connection connection;
         QVERIFY(connection.Open(sample.connectionString()));

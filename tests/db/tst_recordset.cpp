@@ -52,7 +52,7 @@ bool openTable(db::Recordset& rs, Sample& sample, int cursor, int lock) {
 class TestRecordset : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // Part 4.3's browser: a server-side forward-only cursor reading blocks of 20.
+    // The remote browser's cursor: server-side, forward-only, reading blocks of 20.
     void forwardOnlyReadsEveryRecordInOrder() {
         Sample sample;
         db::Recordset rs;
@@ -282,8 +282,8 @@ private Q_SLOTS:
         QVERIFY(!rs.UpdateBatch());
     }
 
-    // Part 5.1 / 5.4: assign, Update; OriginalValue keeps the value as read until stored;
-    // CancelUpdate undoes what was not stored.
+    // Field-level and bound-controls editing: assign, Update; OriginalValue keeps the value
+    // as read until stored; CancelUpdate undoes what was not stored.
     void optimisticUpdateAndCancel() {
         Sample sample;
         db::Recordset rs;
@@ -441,7 +441,8 @@ private Q_SLOTS:
         QCOMPARE(sample.stored("Company", 1), "String Alpine");
     }
 
-    // Part 5.3: changes stay pending until UpdateBatch; the pending filter shows them.
+    // Grid-level editing: changes stay pending until UpdateBatch; the pending filter shows
+    // them.
     void batchStoresEverythingAtOnce() {
         Sample sample;
         db::Recordset rs;
@@ -505,7 +506,8 @@ private Q_SLOTS:
         QVERIFY(!rs.LastError().Description.contains("of the"));
     }
 
-    // Part 5.4's search: "Company LIKE %text%" from the first record; the text is literal.
+    // The bound-controls window's search: "Company LIKE %text%" from the first record; the
+    // text is literal.
     void find_data() {
         QTest::addColumn<QString>("criterion");
         QTest::addColumn<int>("start");
