@@ -54,6 +54,23 @@ std::vector<QString> primaryKeyOf(sqlite3* db, const QString& table) {
     return columns;
 }
 
+struct ResultColumn {
+    std::optional<VarType> declared; // from the declared type; none for a computed column
+    QString name;
+    QString table;  // the table it comes from; empty when computed
+    QString column; // its name there
+};
+
+std::vector<ResultColumn> describeColumns(sqlite3_stmt* stmt) {
+    std::vector<ResultColumn> columns;
+    for (int c = 0; c < sqlite3_column_count(stmt); ++c)
+        columns.push_back({fieldTypeOfDeclared(sqlite3_column_decltype(stmt, c)),
+                           textOf(sqlite3_column_name(stmt, c)),
+                           textOf(sqlite3_column_table_name(stmt, c)),
+                           textOf(sqlite3_column_origin_name(stmt, c))});
+    return columns;
+}
+
 // Whether the query reads one table once: a join of a table with itself has every field
 // from one table, yet its records are not the table's. Each table the query visits is one
 // SCAN or SEARCH step of its plan.
@@ -70,6 +87,35 @@ bool readsOneTable(sqlite3* db, const QString& sql) {
             ++visits;
     }
     return visits == 1;
+}
+
+// Where the records are written: the one table every field that is not computed comes
+// from, with its whole primary key among the fields; nullopt when there is none.
+std::optional<WriteTarget> writeTargetOf(sqlite3* db, const std::vector<ResultColumn>& columns,
+                                         bool oneTable) {
+    if (!oneTable)
+        return std::nullopt;
+    WriteTarget target;
+    for (const ResultColumn& c : columns) {
+        if (target.table.isEmpty())
+            target.table = c.table;
+        if (!c.table.isEmpty() && c.table.compare(target.table, Qt::CaseInsensitive) != 0)
+            return std::nullopt;
+        target.columns.push_back(c.column);
+    }
+    const std::vector<QString> key = primaryKeyOf(db, target.table);
+    for (const QString& column : key) {
+        const auto it =
+            std::find_if(target.columns.begin(), target.columns.end(), [&](const QString& c) {
+                return c.compare(column, Qt::CaseInsensitive) == 0;
+            });
+        if (it == target.columns.end())
+            return std::nullopt;
+        target.keyFields.push_back(int(it - target.columns.begin()));
+    }
+    if (key.empty())
+        return std::nullopt;
+    return target;
 }
 
 } // namespace
@@ -147,57 +193,36 @@ bool Recordset::Open(const QString& source, Connection* connection, int cursorTy
 
     Statement statement;
     Error error;
-    const QString sql =
-        isTableName(source) ? QStringLiteral("SELECT * FROM ") + source.trimmed() : source;
+    const bool table = isTableName(source);
+    const QString sql = table ? QStringLiteral("SELECT * FROM ") + source.trimmed() : source;
     if (!statement.prepare(handle->db, sql, error))
         return fail(std::move(error));
-    sqlite3_stmt* stmt = statement.get();
-    const int count = sqlite3_column_count(stmt);
-    if (count == 0)
+    const std::vector<ResultColumn> columns = describeColumns(statement.get());
+    if (columns.empty())
         return fail({CommandError, QStringLiteral("The statement returns no records: run it "
                                                   "with Connection.Execute.")});
-    std::vector<std::optional<VarType>> declared;
-    std::vector<VarType> readTypes;
-    std::vector<QString> names, tables, columns;
-    for (int f = 0; f < count; ++f) {
-        declared.push_back(fieldTypeOfDeclared(sqlite3_column_decltype(stmt, f)));
-        readTypes.push_back(declared.back().value_or(VarType::Empty));
-        names.push_back(textOf(sqlite3_column_name(stmt, f)));
-        tables.push_back(textOf(sqlite3_column_table_name(stmt, f)));
-        columns.push_back(textOf(sqlite3_column_origin_name(stmt, f)));
-    }
-
-    // Only a read-only forward-only cursor on the server side steps the statement as the
-    // reader moves; every other one holds the whole result.
-    const bool stepped = m_cursorLocation == adUseServer && m_cursorType == adOpenForwardOnly &&
-                         m_lockType == adLockReadOnly;
-    if (!stepped)
-        m_cursorType = m_cursorType == adOpenStatic || m_cursorType == adOpenForwardOnly
-                           ? adOpenStatic
-                           : adOpenKeyset;
     if (m_lockType != adLockReadOnly) {
-        const auto named = std::find_if(tables.begin(), tables.end(),
-                                        [](const QString& t) { return !t.isEmpty(); });
-        m_target.table = named == tables.end() ? QString() : *named;
-        for (int f = 0; f < count; ++f) {
-            const bool computed = tables[size_t(f)].isEmpty();
-            if (!computed && tables[size_t(f)].compare(m_target.table, Qt::CaseInsensitive) != 0)
-                m_target.table.clear(); // fields from two tables: no single record to write
-            m_target.columns.push_back(computed ? QString() : columns[size_t(f)]);
-        }
-        if ((!isTableName(source) && !readsOneTable(handle->db, sql)) ||
-            !findWriteTarget(m_target.table)) {
-            m_target = {};
+        std::optional<WriteTarget> target =
+            writeTargetOf(handle->db, columns, table || readsOneTable(handle->db, sql));
+        if (!target)
             return fail({NotSupportedError,
                          QStringLiteral("These records cannot be changed: they must come from "
                                         "one table whose primary key is among the fields. Open "
                                         "them read-only instead.")});
-        }
+        m_target = std::move(*target);
     }
 
-    if (stepped) {
+    // Only a read-only forward-only cursor on the server side steps the statement as the
+    // reader moves; every other one holds the whole result.
+    std::vector<VarType> readTypes;
+    for (const ResultColumn& c : columns)
+        readTypes.push_back(c.declared.value_or(VarType::Empty));
+    if (m_cursorLocation == adUseServer && m_cursorType == adOpenForwardOnly &&
+        m_lockType == adLockReadOnly) {
         m_cursor = stepRecords(std::move(statement), readTypes, m_cacheSize);
     } else {
+        m_cursorType = m_cursorType == adOpenKeyset || m_cursorType == adOpenDynamic ? adOpenKeyset
+                                                                                     : adOpenStatic;
         m_cursor = readAllRecords(std::move(statement), readTypes, error);
         if (!m_cursor) {
             m_target = {};
@@ -212,31 +237,16 @@ bool Recordset::Open(const QString& source, Connection* connection, int cursorTy
         Close();
         return fail(readError);
     }
-    for (int f = 0; f < count; ++f) {
-        const VarType type = declared[size_t(f)] ? *declared[size_t(f)]
-                                                 : m_cursor->heldType(f).value_or(VarType::String);
-        const QString column = m_target.table.isEmpty() ? QString() : m_target.columns[size_t(f)];
-        m_fields.m_fields.push_back(Field(*this, f, names[size_t(f)], type, column));
+    for (size_t f = 0; f < columns.size(); ++f) {
+        const VarType type = columns[f].declared
+                                 ? *columns[f].declared
+                                 : m_cursor->heldType(int(f)).value_or(VarType::String);
+        const QString column = m_target.table.isEmpty() ? QString() : m_target.columns[f];
+        m_fields.m_fields.push_back(Field(*this, int(f), columns[f].name, type, column));
         m_target.types.push_back(type);
     }
     m_error = {};
     return true;
-}
-
-bool Recordset::findWriteTarget(const QString& table) {
-    if (table.isEmpty())
-        return false;
-    const std::vector<QString> key = primaryKeyOf(m_connection->handle()->db, table);
-    for (const QString& column : key) {
-        const auto it =
-            std::find_if(m_target.columns.begin(), m_target.columns.end(), [&](const QString& c) {
-                return c.compare(column, Qt::CaseInsensitive) == 0;
-            });
-        if (it == m_target.columns.end())
-            return false;
-        m_target.keyFields.push_back(int(it - m_target.columns.begin()));
-    }
-    return !key.empty();
 }
 
 void Recordset::Close() {

@@ -129,7 +129,6 @@ private:
     bool fail(Error error);
     bool failIfClosed();
     bool checkWritable();
-    bool findWriteTarget(const QString& table);
     bool setFieldValue(int field, const Variant& value);
     const Variant& originalValue(int field) const;
     bool batchMode() const { return m_lockType == adLockBatchOptimistic; }
