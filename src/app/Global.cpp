@@ -1,6 +1,8 @@
 #include "app/Global.h"
 
 #include "components/grid/TessixGrid.h"
+#include "db/Connection.h"
+#include "platform/ActiveWindow.h"
 #include "platform/Colors.h"
 #include "platform/IniFile.h"
 #include "platform/MessageBox.h"
@@ -130,6 +132,21 @@ void ApplyGridLook(TessixGrid* grid) {
     grid->SetFocusRectColor1(RGB(153, 209, 255));
     grid->SetFocusRectColor2(RGB(153, 209, 255));
     grid->SetBorderStyle(2);
+}
+
+bool OpenTestDatabase(db::Connection& connection) {
+    const QString file = DataFolder() + QStringLiteral("/Test.db");
+    if (connection.Open(QStringLiteral("Provider=SQLite;Data Source=") + file))
+        return true;
+    const db::Error& error = connection.LastError();
+    if (error.Number == db::ProviderCannotStart) {
+        MsgBox(QStringLiteral("Could not initialize MS ActiveX Data Objects Library (MS ADO)"));
+        CloseActiveWindow();
+    } else {
+        MsgBox(QStringLiteral("The sample database could not be opened.\r\n") + error.Description,
+               vbCritical);
+    }
+    return false;
 }
 
 void ShowTipOfTheDay(QWidget* form) {

@@ -8,6 +8,9 @@ class QLineEdit;
 class QListWidget;
 class TessixGrid;
 class QWidget;
+namespace db {
+class Connection;
+}
 
 // Routines every window may use. They keep no state of their own apart from the tips file
 // path, the data folder override and the tip window hook.
@@ -55,6 +58,12 @@ int MaxLong(int a, int b);
 // The program's common selection and border look of a grid; windows that want other
 // colours set them afterwards.
 void ApplyGridLook(TessixGrid* grid);
+
+// Opens the sample database, Data/Test.db, on the connection. When the database layer
+// cannot start at all it says so, closes the active window and returns false; any other
+// failure (a missing or damaged file) is shown in a message naming the file, and the
+// caller stops its set-up.
+bool OpenTestDatabase(db::Connection& connection);
 
 // Shows the Tip of the Day for a sample window unless the user switched tips off. The tip
 // window registers itself as the handler (it also sets its own icon); without one this does

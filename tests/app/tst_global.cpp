@@ -1,15 +1,40 @@
 #include "app/Global.h"
+#include "db/Connection.h"
+#include "db/TestDatabase.h"
+#include "platform/ActiveWindow.h"
 #include "platform/IniFile.h"
+#include "platform/MessageBox.h"
 #include "platform/Settings.h"
+#include "support/TestFiles.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
+
+namespace {
+
+// What OpenTestDatabase shows and closes, with the Data folder pointed at `folder`.
+struct DatabaseOpening {
+    explicit DatabaseOpening(const QString& folder) {
+        SetDataFolder(folder);
+        boxes.answer(vbOK);
+    }
+    ~DatabaseOpening() { SetDataFolder(QString()); }
+
+    platform::ScriptedMessageBox boxes;
+    platform::ScopedMessageBox scopedBoxes{boxes};
+    platform::RecordingWindowCloser closer;
+    platform::ScopedWindowCloser scopedCloser{closer};
+    db::Connection connection;
+};
+
+} // namespace
 
 class TestGlobal : public QObject {
     Q_OBJECT
@@ -171,6 +196,59 @@ private Q_SLOTS:
         QCOMPARE(DataFolder(), QString("/tmp/elsewhere"));
         SetDataFolder(QString());
         QCOMPARE(DataFolder(), QCoreApplication::applicationDirPath() + "/Data");
+    }
+
+    // The sample database opens from the Data folder; nothing is shown or closed.
+    void openTestDatabase() {
+        TestDatabase sample;
+        DatabaseOpening opening(sample.folder());
+        QVERIFY(OpenTestDatabase(opening.connection));
+        QCOMPARE(opening.connection.DataSource(), sample.path());
+        QVERIFY(opening.boxes.shown().isEmpty());
+        QCOMPARE(opening.closer.count(), 0);
+    }
+
+    // A missing or damaged file: a message naming the file, false, no window closed, and
+    // the file left as it was (a missing one is not created).
+    void openTestDatabaseFailures_data() {
+        QTest::addColumn<QByteArray>("content"); // null: no file
+        QTest::newRow("missing") << QByteArray();
+        QTest::newRow("damaged") << QByteArray("not a database at all").repeated(100);
+    }
+    void openTestDatabaseFailures() {
+        QFETCH(QByteArray, content);
+        QTemporaryDir dir;
+        const QString file = dir.filePath("Test.db");
+        if (!content.isNull()) {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(content);
+        }
+        DatabaseOpening opening(dir.path());
+        QVERIFY(!OpenTestDatabase(opening.connection));
+        QVERIFY(!opening.connection.IsOpen());
+        QCOMPARE(opening.boxes.shown().size(), 1);
+        const platform::MessageBoxRequest& box = opening.boxes.shown().first().request;
+        QVERIFY2(box.text.contains(file), qPrintable(box.text));
+        QCOMPARE(box.icon(), int(vbCritical));
+        QCOMPARE(box.title, ProgramTitle());
+        QCOMPARE(opening.closer.count(), 0);
+        QCOMPARE(QFileInfo::exists(file), !content.isNull());
+        if (!content.isNull())
+            QCOMPARE(readFileBytes(file), content);
+    }
+
+    // The database layer cannot start at all: the fixed message, the active window closes.
+    void openTestDatabaseWithoutTheLayer() {
+        TestDatabase sample;
+        DatabaseOpening opening(sample.folder());
+        db::testing::ScopedProviderFailure broken;
+        QVERIFY(!OpenTestDatabase(opening.connection));
+        QCOMPARE(opening.boxes.shown().size(), 1);
+        QCOMPARE(opening.boxes.shown().first().request.text,
+                 QString("Could not initialize MS ActiveX Data Objects Library (MS ADO)"));
+        QCOMPARE(opening.boxes.shown().first().request.buttons(), int(vbOKOnly));
+        QCOMPARE(opening.closer.count(), 1);
     }
 };
 

@@ -4,6 +4,7 @@
 #include "core/GridPrivate.h"
 #include "model/GridCellWrite.h"
 #include "model/GridLayoutText.h"
+#include "model/GridRecordLoad.h"
 #include "platform/Colors.h"
 
 #include <QFocusEvent>
@@ -751,6 +752,20 @@ ComboLists& TessixGrid::ComboLists() {
 
 GridContextMenu& TessixGrid::ContextMenu(int area) {
     return d->editor.contextMenu(area);
+}
+
+// ----- Recordsets -----
+
+bool TessixGrid::FillFromRS(GridRecordSource& records, std::optional<int> mode) {
+    return loadRecords(d->store, *d, records, mode, d->options.rowKeysFromRS == 1);
+}
+
+int TessixGrid::RowKeysFromRS() const {
+    return d->options.rowKeysFromRS;
+}
+
+void TessixGrid::SetRowKeysFromRS(int value) {
+    d->options.rowKeysFromRS = value;
 }
 
 // ----- Qt events -----

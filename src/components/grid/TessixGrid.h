@@ -10,6 +10,7 @@
 #include "components/grid/GridContextMenu.h"
 #include "components/grid/GridEvents.h"
 #include "components/grid/GridHeader.h"
+#include "components/grid/GridRecordSource.h"
 #include "components/grid/GridScrollBar.h"
 #include "components/grid/GridSelItems.h"
 #include "components/grid/GridSortObject.h"
@@ -298,6 +299,14 @@ public:
     void CommitEdit();
     ::ComboLists& ComboLists();
     GridContextMenu& ContextMenu(int area); // GridMenuArea codes
+
+    // ----- Recordsets -----
+    // The modes (none, 0, 1, 2) are in the grid's README, "Recordset loading". false for
+    // another mode or when reading the records failed (the records keep the error).
+    bool FillFromRS(GridRecordSource& records, std::optional<int> mode = {});
+    // 1: every loaded row gets the text of its record's AbsolutePosition as its key.
+    int RowKeysFromRS() const;
+    void SetRowKeysFromRS(int value);
 
     // The parts inside, for the grid's own tests and benchmarks: the type is complete only
     // where the grid's internal headers may be included.

@@ -48,4 +48,5 @@ struct GridOptions {
     int stretchCol = 0;            // the column filling the width the others leave; 0 none
     int treeCol = 0;               // the column showing tree levels and buttons; 0 none
     bool groupRowsExpanded = true; // bands made by later groupings start expanded
+    int rowKeysFromRS = 0;         // 1: a recordset load keys rows by record position
 };

@@ -1,0 +1,142 @@
+#include "db/RecordCursor.h"
+
+#include "db/FieldValue.h"
+
+namespace db {
+
+namespace {
+
+void readRecord(const Statement& statement, const std::vector<VarType>& types, Variant* out) {
+    for (size_t f = 0; f < types.size(); ++f)
+        out[f] = readValue(statement.get(), int(f), types[f]);
+}
+
+std::optional<VarType> firstType(const Variant* values, int records, int fields, int field) {
+    for (int r = 0; r < records; ++r) {
+        const Variant& v = values[size_t(r) * size_t(fields) + size_t(field)];
+        if (!v.isNull() && !v.isEmpty())
+            return v.type();
+    }
+    return std::nullopt;
+}
+
+// Records in chunks of a fixed size: reading a large result never copies what it read
+// before, and the memory held is the records plus at most one partly used chunk.
+class AllRecords final : public RecordCursor {
+public:
+    explicit AllRecords(int fields) : m_fields(fields) {}
+
+    bool read(Statement& statement, const std::vector<VarType>& types, Error& error) {
+        Statement::Step step;
+        while ((step = statement.step(error)) == Statement::Step::Row) {
+            if (m_count % ChunkRecords == 0)
+                m_chunks.push_back(std::make_unique<Variant[]>(ChunkRecords * size_t(m_fields)));
+            readRecord(statement, types, at(m_count));
+            ++m_count;
+        }
+        return step == Statement::Step::Done;
+    }
+
+    bool forwardOnly() const override { return false; }
+    int count() const override { return m_count; }
+    bool fetch(int index, Error&) override { return index >= 0 && index < m_count; }
+    Variant* record(int index) override { return at(index); }
+    std::optional<VarType> heldType(int field) const override {
+        for (size_t c = 0; c < m_chunks.size(); ++c) {
+            const int records = std::min<int>(ChunkRecords, m_count - int(c) * ChunkRecords);
+            if (auto type = firstType(m_chunks[c].get(), records, m_fields, field))
+                return type;
+        }
+        return std::nullopt;
+    }
+
+private:
+    static constexpr int ChunkRecords = 1024;
+    Variant* at(int index) const {
+        return m_chunks[size_t(index / ChunkRecords)].get() +
+               size_t(index % ChunkRecords) * size_t(m_fields);
+    }
+
+    int m_fields;
+    int m_count = 0;
+    std::vector<std::unique_ptr<Variant[]>> m_chunks;
+};
+
+class SteppedRecords final : public RecordCursor {
+public:
+    SteppedRecords(Statement statement, std::vector<VarType> types, int cacheSize)
+        : m_statement(std::move(statement)), m_types(std::move(types)),
+          m_cacheSize(std::max(1, cacheSize)), m_block(size_t(m_cacheSize) * m_types.size()) {}
+
+    bool forwardOnly() const override { return true; }
+    int count() const override { return m_done ? m_blockStart + m_blockCount : -1; }
+
+    bool fetch(int index, Error& error) override {
+        if (index < 0)
+            return false;
+        if (index < m_blockStart) { // behind the records held: run the query again
+            m_statement.reset();
+            m_blockStart = m_blockCount = 0;
+            m_done = false;
+        }
+        while (index >= m_blockStart + m_blockCount) {
+            if (m_done || !fillNextBlock(error))
+                return false;
+        }
+        return true;
+    }
+
+    Variant* record(int index) override {
+        return m_block.data() + size_t(index - m_blockStart) * m_types.size();
+    }
+
+    std::optional<VarType> heldType(int field) const override {
+        return firstType(m_block.data(), m_blockCount, int(m_types.size()), field);
+    }
+
+private:
+    bool fillNextBlock(Error& error) {
+        m_blockStart += m_blockCount;
+        m_blockCount = 0;
+        while (m_blockCount < m_cacheSize) {
+            switch (m_statement.step(error)) {
+            case Statement::Step::Row:
+                readRecord(m_statement, m_types, record(m_blockStart + m_blockCount));
+                ++m_blockCount;
+                break;
+            case Statement::Step::Done:
+                m_done = true;
+                return true;
+            case Statement::Step::Failed:
+                m_done = true;
+                return false;
+            }
+        }
+        return true;
+    }
+
+    Statement m_statement;
+    std::vector<VarType> m_types;
+    int m_cacheSize;
+    std::vector<Variant> m_block; // CacheSize records
+    int m_blockStart = 0;         // the index of the first record held
+    int m_blockCount = 0;
+    bool m_done = false;
+};
+
+} // namespace
+
+std::unique_ptr<RecordCursor> readAllRecords(Statement statement, std::vector<VarType> types,
+                                             Error& error) {
+    auto records = std::make_unique<AllRecords>(int(types.size()));
+    if (!records->read(statement, types, error))
+        return nullptr;
+    return records;
+}
+
+std::unique_ptr<RecordCursor> stepRecords(Statement statement, std::vector<VarType> types,
+                                          int cacheSize) {
+    return std::make_unique<SteppedRecords>(std::move(statement), std::move(types), cacheSize);
+}
+
+} // namespace db

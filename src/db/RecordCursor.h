@@ -1,0 +1,36 @@
+#pragma once
+// How an open recordset holds its records: every record, read at open (static and keyset
+// cursors), or a window of CacheSize records that the statement refills as the reader moves
+// on (forward-only: memory stays flat however large the result). Records are numbered from
+// 0 in the order of the result. Internal to the database layer.
+
+#include "db/SqliteStatement.h"
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace db {
+
+class RecordCursor {
+public:
+    virtual ~RecordCursor() = default;
+    virtual bool forwardOnly() const = 0;
+    virtual int count() const = 0; // -1 while unknown
+    // Makes record `index` readable: false when there is none (error left empty) or reading
+    // failed (error set).
+    virtual bool fetch(int index, Error& error) = 0;
+    // The values of a fetched record, one per field.
+    virtual Variant* record(int index) = 0;
+    // The type of the first non-Null value of a field among the records held.
+    virtual std::optional<VarType> heldType(int field) const = 0;
+};
+
+// types: how to read each field; Empty = as SQLite stored it. Both read from the statement
+// given; readAllRecords fails (nullptr, error set) when a record cannot be read.
+std::unique_ptr<RecordCursor> readAllRecords(Statement statement, std::vector<VarType> types,
+                                             Error& error);
+std::unique_ptr<RecordCursor> stepRecords(Statement statement, std::vector<VarType> types,
+                                          int cacheSize);
+
+} // namespace db
