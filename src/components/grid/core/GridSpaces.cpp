@@ -29,11 +29,10 @@ int GridGeometrySource::rowHeight(int row) const {
 }
 
 QVector<GridGeometry::ColumnSpan> GridGeometrySource::displayedColumns() const {
-    const GridStore& s = m_context.store;
     QVector<GridGeometry::ColumnSpan> cols;
-    for (int col : s.displayOrder())
-        if (const GridColumn* c = s.ColObject(col); c && c->Visible())
-            cols.push_back({col, c->Width()});
+    m_context.store.forEachShownColumn([&cols](int col, const GridColumn& c) {
+        cols.push_back({col, c.Width()});
+    });
     return cols;
 }
 
@@ -68,10 +67,8 @@ bool GridSelectionSource::rowShown(int row) const {
 
 QList<int> GridSelectionSource::shownColumns() const {
     QList<int> cols;
-    const GridStore& store = m_context.store;
-    for (int col : store.displayOrder())
-        if (const GridColumn* c = store.ColObject(col); c && c->Visible())
-            cols.push_back(col);
+    m_context.store.forEachShownColumn(
+        [&cols](int col, const GridColumn&) { cols.push_back(col); });
     return cols;
 }
 

@@ -92,6 +92,12 @@ public:
     int ColAtPos(int pos) const;                // column index at a display position, 0 if none
     bool SetColPos(const ColRef& col, int pos); // moves the column to that display position
     const std::vector<int>& displayOrder() const { return m_order; } // column indexes by position
+    // Visits the visible columns in display order: visit(index, column object).
+    template <typename Visit> void forEachShownColumn(Visit visit) const {
+        for (int col : m_order)
+            if (const GridColumn* c = ColObject(col); c && c->Visible())
+                visit(col, *c);
+    }
     int DefaultColWidth() const { return m_defaultColWidth; }
     void SetDefaultColWidth(int px);
 

@@ -200,13 +200,9 @@ int GridStore::bandRowCount(int row) const {
     const int end = row + int(r->descendants);
     for (int i = row + 1; i <= end;) {
         const Row* child = m_rows[size_t(i - 1)];
-        if (child->flags & RowBandFlag) {
-            count += bandRowCount(i);
-            i += int(child->descendants) + 1;
-        } else {
-            ++count; // a row with whatever subtree it brought along
-            i += int(child->descendants) + 1;
-        }
+        // A data row counts once, with whatever subtree it brought along.
+        count += (child->flags & RowBandFlag) ? bandRowCount(i) : 1;
+        i += int(child->descendants) + 1;
     }
     return count;
 }

@@ -200,9 +200,10 @@ void GridSizing::applyStretch() {
         return;
     }
     int others = 0;
-    for (int col : store.displayOrder())
-        if (const GridColumn* c = store.ColObject(col); c && c->Visible() && col != stretchCol)
-            others += c->Width();
+    store.forEachShownColumn([&](int col, const GridColumn& c) {
+        if (col != stretchCol)
+            others += c.Width();
+    });
     const int width = std::max(stretched->MinWidth(), m_context.area.viewport()->width() - others);
     if (width != stretched->Width()) {
         const int keep = stretchCol;
