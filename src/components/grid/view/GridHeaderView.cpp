@@ -122,11 +122,18 @@ void GridHeaderView::paint(QPainter& p, const GridViewport& viewport) const {
     const QRect area = viewport.headerArea();
     p.save();
     p.setClipRect(area);
+    // Items are clipped to their column's area: scrolled ones slide under the frozen ones.
+    const QRect frozenClip = area & viewport.frozenArea();
+    const QRect scrollingClip = area & viewport.scrollingArea();
     for (const auto& c : m_context.geometry.columns()) {
+        const QRect& clip = c.frozen ? frozenClip : scrollingClip;
         const QRect r = viewport.headerItemRect(c.col);
-        if (r.right() >= area.left() && r.left() <= area.right())
+        if (r.right() >= clip.left() && r.left() <= clip.right()) {
+            p.setClipRect(clip);
             paintItem(p, r, c.col);
+        }
     }
+    p.setClipRect(area);
     // The area beyond the last column.
     const int right = viewport.columnsRight();
     const QRect rest(right, area.top(), area.right() + 1 - right, area.height());

@@ -101,16 +101,31 @@ void GridPainter::paintRow(QPainter& p, const GridViewport& viewport, int row, c
         format.foreColor = args.foreColor;
         format.font = args.font;
     }
-    if (!m_context.store.RowIsGroup(row)) {
-        for (const auto& c : m_context.geometry.columns()) {
-            const QRect r = viewport.cellRect(row, c.col);
-            if (r.intersects(area))
-                paintCell(p, row, c.col, r, format);
+    // Each cell is clipped to its column's area, so scrolled cells never draw over frozen
+    // ones. Without frozen columns the one area is the whole exposed area, clipped already.
+    const bool frozen = viewport.frozenWidth() > 0;
+    const QRect frozenClip = area & viewport.frozenArea();
+    const QRect scrollingClip = area & viewport.scrollingArea();
+    const QRect* clip = &area;
+    const auto paintIn = [&](const QRect& in, int col, const QRect& r) {
+        if (!r.intersects(in))
+            return;
+        if (frozen && clip != &in) {
+            p.setClipRect(in);
+            clip = &in;
         }
-    }
+        paintCell(p, row, col, r, format);
+    };
+    if (!m_context.store.RowIsGroup(row))
+        for (const auto& c : m_context.geometry.columns())
+            paintIn(c.frozen ? frozenClip : scrollingClip, c.col, viewport.cellRect(row, c.col));
     const QRect text = viewport.rowTextRect(row);
-    if (!text.isEmpty() && text.intersects(area))
-        paintCell(p, row, RowTextColIndex, text, format);
+    if (!text.isEmpty()) {
+        const QRect textClip = frozen ? area & viewport.cellArea(row, RowTextColIndex) : area;
+        paintIn(textClip, RowTextColIndex, text);
+    }
+    if (clip != &area)
+        p.setClipRect(area);
 }
 
 void GridPainter::paintCell(QPainter& p, int row, int col, const QRect& rect,
@@ -310,6 +325,7 @@ void GridPainter::paintFocusRect(QPainter& p, const GridViewport& viewport) {
     QRect r = wholeRow ? viewport.rowRect(row) : viewport.cellRect(row, col);
     if (r.isEmpty())
         return;
+    const QRect area = wholeRow ? viewport.rowsArea() : viewport.columnArea(col);
     // Inside the cell, clear of the grid lines on its right and bottom edge.
     if (look.gridLines & GridLinesVertical)
         r.setRight(r.right() - 1);
@@ -318,6 +334,7 @@ void GridPainter::paintFocusRect(QPainter& p, const GridViewport& viewport) {
     const QColor c1 = OleColorToQColor(look.focusRectColor1);
     const QColor c2 = OleColorToQColor(look.focusRectColor2);
     p.save();
+    p.setClipRect(area, Qt::IntersectClip); // a scrolled cell's ring stays out of the frozen area
     p.setBrush(Qt::NoBrush);
     p.setRenderHint(QPainter::Antialiasing, false);
     for (int i = 0; i < look.focusRectThickness && r.width() > 2 * i && r.height() > 2 * i; ++i) {
