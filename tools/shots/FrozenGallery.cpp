@@ -78,7 +78,9 @@ QWidget* makeFrozenGallery() {
     // The scroll ranges follow the shown size: scroll once the page is laid out, the table
     // to where a column slides half under the frozen area, the bands to the end.
     QObject::connect(table, &TessixGrid::ScrollBarVisibilityChanged, values, [=] {
-        table->HScrollBar().SetValue(table->HScrollBar().Max() - 32);
+        const int monthWidth = table->ColWidth("Jan");
+        table->HScrollBar().SetValue(table->HScrollBar().Max() / monthWidth * monthWidth -
+                                     monthWidth / 2);
         values->setText(QStringLiteral("FrozenCols %1, HScrollBar %2 of %3, page %4")
                             .arg(table->FrozenCols())
                             .arg(table->HScrollBar().Value())
