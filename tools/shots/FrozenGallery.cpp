@@ -5,7 +5,6 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -48,15 +47,6 @@ TessixGrid* monthlyTable(bool grouped) {
     return grid;
 }
 
-QWidget* titled(const QString& title, QWidget* content) {
-    auto* box = new QWidget;
-    auto* layout = new QVBoxLayout(box);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new QLabel(title));
-    layout->addWidget(content, 1);
-    return box;
-}
-
 } // namespace
 
 QWidget* makeFrozenGallery() {
@@ -67,12 +57,8 @@ QWidget* makeFrozenGallery() {
     TessixGrid* table = monthlyTable(false);
     TessixGrid* bands = monthlyTable(true);
     auto* values = new QLabel;
-    auto* tableBox = new QWidget;
-    auto* tableLayout = new QVBoxLayout(tableBox);
-    tableLayout->setContentsMargins(0, 0, 0, 0);
-    tableLayout->addWidget(titled(QStringLiteral("Two frozen columns, scrolled right"), table), 1);
-    tableLayout->addWidget(values);
-    layout->addWidget(tableBox, 1);
+    layout->addWidget(titled(QStringLiteral("Two frozen columns, scrolled right"), table, values),
+                      1);
     layout->addWidget(
         titled(QStringLiteral("Grouped, no grid lines, the edge drawn always"), bands), 1);
     // The scroll ranges follow the shown size: scroll once the page is laid out, the table
