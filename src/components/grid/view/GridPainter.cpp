@@ -101,31 +101,28 @@ void GridPainter::paintRow(QPainter& p, const GridViewport& viewport, int row, c
         format.foreColor = args.foreColor;
         format.font = args.font;
     }
-    // Each cell is clipped to its column's area, so scrolled cells never draw over frozen
-    // ones. Without frozen columns the one area is the whole exposed area, clipped already.
+    // Scrolled cells slide under the frozen ones: a cell reaching out of its area (the one
+    // straddling the edge) is clipped to it. Every cell draws inside its own rectangle, so
+    // the others need no clip of their own.
     const bool frozen = viewport.frozenWidth() > 0;
-    const QRect frozenClip = area & viewport.frozenArea();
-    const QRect scrollingClip = area & viewport.scrollingArea();
-    const QRect* clip = &area;
+    const QRect scrolling = area & viewport.scrollingArea();
     const auto paintIn = [&](const QRect& in, int col, const QRect& r) {
         if (!r.intersects(in))
             return;
-        if (frozen && clip != &in) {
+        const bool reachesOut = frozen && r.left() < in.left();
+        if (reachesOut)
             p.setClipRect(in);
-            clip = &in;
-        }
         paintCell(p, row, col, r, format);
+        if (reachesOut)
+            p.setClipRect(area);
     };
     if (!m_context.store.RowIsGroup(row))
         for (const auto& c : m_context.geometry.columns())
-            paintIn(c.frozen ? frozenClip : scrollingClip, c.col, viewport.cellRect(row, c.col));
+            paintIn(c.frozen ? area : scrolling, c.col, viewport.cellRect(row, c.col));
     const QRect text = viewport.rowTextRect(row);
-    if (!text.isEmpty()) {
-        const QRect textClip = frozen ? area & viewport.cellArea(row, RowTextColIndex) : area;
-        paintIn(textClip, RowTextColIndex, text);
-    }
-    if (clip != &area)
-        p.setClipRect(area);
+    if (!text.isEmpty())
+        paintIn(frozen ? area & viewport.cellArea(row, RowTextColIndex) : area, RowTextColIndex,
+                text);
 }
 
 void GridPainter::paintCell(QPainter& p, int row, int col, const QRect& rect,
