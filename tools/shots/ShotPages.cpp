@@ -1,5 +1,6 @@
 #include "ShotPages.h"
 
+#include "FrozenGallery.h"
 #include "GridGallery.h"
 #include "OutlineGallery.h"
 #include "app/Global.h"
@@ -115,6 +116,7 @@ std::vector<ShotPage> AllShotPages() {
         {QStringLiteral("frmTip"), [] { return tipWindow(); }},
         {QStringLiteral("grid-gallery"), [] { return makeGridGallery(); }},
         {QStringLiteral("grid-outline-gallery"), [] { return makeOutlineGallery(); }},
+        {QStringLiteral("grid-frozen-gallery"), [] { return makeFrozenGallery(); }},
         {QStringLiteral("message-boxes"), [] { return messageBoxes(); }},
         {QStringLiteral("frmMyCustomers"), [] { return static_cast<QWidget*>(customersWindow()); }},
         {QStringLiteral("frmMyCustomers-grouped"),

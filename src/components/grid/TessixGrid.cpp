@@ -451,6 +451,40 @@ void TessixGrid::StretchCol(const ColRef& col) {
     d->sizing.stretchCol(d->store.ColIndex(col));
 }
 
+// ----- Frozen columns -----
+
+int TessixGrid::FrozenCols() const {
+    return d->store.FrozenCols();
+}
+
+void TessixGrid::SetFrozenCols(int count) {
+    d->store.SetFrozenCols(count);
+}
+
+int TessixGrid::FrozenEdgeWidth() const {
+    return d->frozen.EdgeWidth();
+}
+
+bool TessixGrid::SetFrozenEdgeWidth(int px) {
+    return d->frozen.SetEdgeWidth(px);
+}
+
+OleColor TessixGrid::FrozenEdgeColor() const {
+    return d->frozen.EdgeColor();
+}
+
+void TessixGrid::SetFrozenEdgeColor(OleColor color) {
+    d->frozen.SetEdgeColor(color);
+}
+
+bool TessixGrid::DrawFrozenEdgeAlways() const {
+    return d->frozen.DrawEdgeAlways();
+}
+
+void TessixGrid::SetDrawFrozenEdgeAlways(bool on) {
+    d->frozen.SetDrawEdgeAlways(on);
+}
+
 // ----- Row text -----
 
 int TessixGrid::RowTextCol() const {

@@ -210,6 +210,20 @@ public:
     // until StretchCol(0) or until the user resizes it.
     void StretchCol(const ColRef& col);
 
+    // ----- Frozen columns -----
+    // The first `count` display positions stay in place at the left while the rest scroll;
+    // the count may name columns still to be added. Dragging a header across the edge moves
+    // the column between the areas and changes the count.
+    int FrozenCols() const;
+    void SetFrozenCols(int count);
+    int FrozenEdgeWidth() const;
+    bool SetFrozenEdgeWidth(int px); // 0 (none) to 10 pixels; false (nothing changes) otherwise
+    OleColor FrozenEdgeColor() const;
+    void SetFrozenEdgeColor(OleColor color);
+    // The edge shows with the grid lines; with this on also while GridLines is none.
+    bool DrawFrozenEdgeAlways() const;
+    void SetDrawFrozenEdgeAlways(bool on);
+
     // ----- Row text (ShowRowText is among the look members) -----
     int RowTextCol() const;
     int RowTextStartCol() const;

@@ -13,6 +13,7 @@ class QAbstractScrollArea;
 class ComboLists;
 class GridCurrentCell;
 class GridEventSink;
+class GridFrozenColumns;
 class GridGeometry;
 class GridHeader;
 class GridHeaderView;
@@ -56,6 +57,7 @@ struct GridContext {
     GridHeaderView& headerView;
     GridSizing& sizing;
     GridScrollBars& scrollBars;
+    GridFrozenColumns& frozen;
     // the current cell and the selection
     GridSelection& selection;
     GridNavigation& navigation;

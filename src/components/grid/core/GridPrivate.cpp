@@ -17,15 +17,16 @@ GridViewport GridContext::viewport() const {
 
 GridPrivate::GridPrivate(QAbstractScrollArea& area, GridEventSink& events)
     : sort(store), comboLists([this] { return store.fontData(); }, [this] { repaint(false); }),
-      context{area,    *this,      events,     store,      sort,   look,
-              options, images,     comboLists, geometry,   header, headerView,
-              sizing,  scrollBars, selection,  navigation, current},
+      context{area,    *this,      events,     store,     sort,       look,
+              options, images,     comboLists, geometry,  header,     headerView,
+              sizing,  scrollBars, frozen,     selection, navigation, current},
       geometrySource(context), geometry(geometrySource), header(context), headerView(context),
-      sizing(context), scrollBars(context), vScrollBar(scrollBars, ScrollBarVertical),
-      hScrollBar(scrollBars, ScrollBarHorizontal), grouping(store, events),
-      selectionSource(context), selection(selectionSource, events),
+      sizing(context), scrollBars(context), frozen(context),
+      vScrollBar(scrollBars, ScrollBarVertical), hScrollBar(scrollBars, ScrollBarHorizontal),
+      grouping(store, events), selectionSource(context), selection(selectionSource, events),
       navigation(selectionSource, events), current(context), painter(context), outline(context),
-      input(context), editor(context), m_area(area), m_features{&input, &editor, &scrollBars} {
+      input(context), editor(context),
+      m_area(area), m_features{&input, &editor, &scrollBars, &frozen} {
     store.setChangeHandler([this](const GridChange& c) { onStoreChange(c); });
     store.setComboTextFn([this](const QString& list, const Variant& value) {
         return comboLists.entryText(list, value);
@@ -143,7 +144,7 @@ void GridPrivate::Refresh() {
 }
 
 void GridPrivate::RedrawCell(int row, int col) {
-    const QRect r = context.viewport().cellRect(row, col);
+    const QRect r = context.viewport().shownCellRect(row, col);
     if (updating())
         m_pendingRepaint = true;
     else if (!r.isEmpty())
@@ -151,14 +152,15 @@ void GridPrivate::RedrawCell(int row, int col) {
 }
 
 void GridPrivate::updateScrollRanges() {
-    const QSize area = context.viewport().rowsArea().size();
+    const GridViewport viewport = context.viewport();
+    const QSize area = viewport.rowsArea().size();
     QScrollBar* v = m_area.verticalScrollBar();
     v->setRange(0, std::max(0, geometry.totalHeight() - area.height()));
     v->setPageStep(std::max(1, area.height()));
     v->setSingleStep(std::max(1, store.DefaultRowHeight()));
     QScrollBar* h = m_area.horizontalScrollBar();
-    h->setRange(0, std::max(0, geometry.totalWidth() - area.width()));
-    h->setPageStep(std::max(1, area.width()));
+    h->setRange(0, viewport.scrollXMax());
+    h->setPageStep(viewport.scrollXPage());
     h->setSingleStep(20);
 }
 

@@ -25,6 +25,7 @@
 #include "model/GridGrouping.h"
 #include "model/GridSort.h"
 #include "model/GridStore.h"
+#include "view/GridFrozenColumns.h"
 #include "view/GridGeometry.h"
 #include "view/GridHeaderView.h"
 #include "view/GridImageLists.h"
@@ -60,6 +61,7 @@ public:
     GridHeaderView headerView;
     GridSizing sizing;
     GridScrollBars scrollBars;
+    GridFrozenColumns frozen;
     GridScrollBar vScrollBar;
     GridScrollBar hScrollBar;
     GridGrouping grouping;
@@ -108,7 +110,8 @@ private:
     QAbstractScrollArea& m_area;
     // Store changes, layout changes, input and overlays go to these, in this order: the
     // input unit first (the current cell follows its row before the editor places itself),
-    // the scroll bars last (they report once the layout is in).
+    // the scroll bars last (they report once the layout is in); the frozen edge is drawn
+    // over the rows.
     std::vector<GridFeature*> m_features;
     int m_updateDepth = 0;
     bool m_pendingRepaint = false;

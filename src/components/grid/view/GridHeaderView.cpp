@@ -122,10 +122,21 @@ void GridHeaderView::paint(QPainter& p, const GridViewport& viewport) const {
     const QRect area = viewport.headerArea();
     p.save();
     p.setClipRect(area);
+    // Scrolled items slide under the frozen ones: the one straddling the edge is clipped to
+    // the scrolling area.
+    const bool frozen = viewport.frozenWidth() > 0;
+    const QRect scrolling = area & viewport.scrollingArea();
     for (const auto& c : m_context.geometry.columns()) {
+        const QRect& in = c.frozen ? area : scrolling;
         const QRect r = viewport.headerItemRect(c.col);
-        if (r.right() >= area.left() && r.left() <= area.right())
-            paintItem(p, r, c.col);
+        if (r.right() < in.left() || r.left() > in.right())
+            continue;
+        const bool reachesOut = frozen && r.left() < in.left();
+        if (reachesOut)
+            p.setClipRect(in);
+        paintItem(p, r, c.col);
+        if (reachesOut)
+            p.setClipRect(area);
     }
     // The area beyond the last column.
     const int right = viewport.columnsRight();
