@@ -230,6 +230,13 @@ struct GetGroupValueArgs {
     QString caption;    // in: the cell's shown text
 };
 
+// RequestNewRow (virtual mode): the grid is about to add row `row`. noMoreRows = true: it
+// adds none and asks no more until it is emptied.
+struct RequestNewRowArgs {
+    int row = 0;
+    bool noMoreRows = false;
+};
+
 // Scroll bars: 0 horizontal, 1 vertical.
 enum GridScrollBarCode : int { ScrollBarHorizontal = 0, ScrollBarVertical = 1 };
 // ScrollBarBeforeScroll reasons.

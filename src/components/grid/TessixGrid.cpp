@@ -794,6 +794,14 @@ bool TessixGrid::FillFromRS(GridRecordSource& records, std::optional<int> mode) 
     return loadRecords(d->store, *d, records, mode, d->options.rowKeysFromRS == 1);
 }
 
+bool TessixGrid::VirtualMode() const {
+    return d->virtualRows.enabled();
+}
+
+void TessixGrid::SetVirtualMode(bool on) {
+    d->virtualRows.setEnabled(on);
+}
+
 int TessixGrid::RowKeysFromRS() const {
     return d->options.rowKeysFromRS;
 }

@@ -322,6 +322,11 @@ public:
     int RowKeysFromRS() const;
     void SetRowKeysFromRS(int value);
 
+    // ----- Virtual mode -----
+    // The grid asks for its rows as the view needs them (RequestNewRow, RequestRowData).
+    bool VirtualMode() const;
+    void SetVirtualMode(bool on);
+
     // The parts inside, for the grid's own tests and benchmarks: the type is complete only
     // where the grid's internal headers may be included.
     GridPrivate& internals() { return *d; }
@@ -386,6 +391,10 @@ Q_SIGNALS:
     void BeforeExpandRow(int row, bool expand);
     void GetGroupValue(GetGroupValueArgs& args);
     void AfterGroupRowCreate(int row);
+    // Virtual mode: the grid is about to add row args.row (noMoreRows refuses it and ends
+    // the requests until the grid is emptied); then the accepted row waits for its cells.
+    void RequestNewRow(RequestNewRowArgs& args);
+    void RequestRowData(int row);
     // Scroll bars (bar: 0 horizontal, 1 vertical) and the desktop
     // Before a scroll by the user (bar, keys, wheel); reason GridScrollReason.
     void ScrollBarBeforeScroll(int bar, int reason, bool mouseWheel);

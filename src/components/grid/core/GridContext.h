@@ -38,6 +38,8 @@ public:
     virtual void endUpdate() = 0;
     // Brings the scroll ranges up to date now, also inside a batch.
     virtual void updateScrollRanges() = 0;
+    // True while the rows are being painted: nothing may add or remove rows then.
+    virtual bool painting() const = 0;
 };
 
 struct GridContext {

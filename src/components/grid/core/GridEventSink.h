@@ -67,6 +67,9 @@
     X(BeforeExpandRow, (int row, bool expand), (row, expand))                                      \
     X(GetGroupValue, (GetGroupValueArgs & args), (args))                                           \
     X(AfterGroupRowCreate, (int row), (row))                                                       \
+    /* virtual mode */                                                                             \
+    X(RequestNewRow, (RequestNewRowArgs & args), (args))                                           \
+    X(RequestRowData, (int row), (row))                                                            \
     /* scroll bars and the desktop */                                                              \
     X(ScrollBarBeforeScroll, (int bar, int reason, bool mouseWheel), (bar, reason, mouseWheel))    \
     X(ScrollBarPosChanged, (int bar, int value), (bar, value))                                     \

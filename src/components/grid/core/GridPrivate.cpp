@@ -4,6 +4,7 @@
 
 #include <QAbstractScrollArea>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTimer>
 #include <algorithm>
@@ -25,8 +26,8 @@ GridPrivate::GridPrivate(QAbstractScrollArea& area, GridEventSink& events)
       vScrollBar(scrollBars, ScrollBarVertical), hScrollBar(scrollBars, ScrollBarHorizontal),
       grouping(store, events), selectionSource(context), selection(selectionSource, events),
       navigation(selectionSource, events), current(context), painter(context), outline(context),
-      input(context), editor(context),
-      m_area(area), m_features{&input, &editor, &scrollBars, &frozen} {
+      input(context), editor(context), virtualRows(context), m_area(area),
+      m_features{&virtualRows, &input, &editor, &scrollBars, &frozen} {
     store.setChangeHandler([this](const GridChange& c) { onStoreChange(c); });
     store.setComboTextFn([this](const QString& list, const Variant& value) {
         return comboLists.entryText(list, value);
@@ -155,7 +156,11 @@ void GridPrivate::updateScrollRanges() {
     const GridViewport viewport = context.viewport();
     const QSize area = viewport.rowsArea().size();
     QScrollBar* v = m_area.verticalScrollBar();
-    v->setRange(0, std::max(0, geometry.totalHeight() - area.height()));
+    // While a virtual grid may get more rows, the user can scroll a page past the last one
+    // (which asks for the rows there).
+    const int more =
+        virtualRows.moreMayCome() && geometry.totalHeight() > area.height() ? area.height() : 0;
+    v->setRange(0, std::max(0, geometry.totalHeight() - area.height()) + more);
     v->setPageStep(std::max(1, area.height()));
     v->setSingleStep(std::max(1, store.DefaultRowHeight()));
     QScrollBar* h = m_area.horizontalScrollBar();
@@ -167,6 +172,7 @@ void GridPrivate::updateScrollRanges() {
 // ----- The widget's events -----
 
 void GridPrivate::paint(QPainter& p, const QRect& exposed) {
+    QScopedValueRollback painting(m_painting, true);
     const GridViewport viewport = context.viewport();
     painter.paint(p, viewport, exposed);
     for (GridFeature* feature : m_features)

@@ -32,6 +32,7 @@
 #include "view/GridPainter.h"
 #include "view/GridScrollBars.h"
 #include "view/GridSizing.h"
+#include "view/GridVirtualRows.h"
 
 #include <vector>
 
@@ -73,6 +74,7 @@ public:
     GridOutline outline;
     GridInput input;
     GridEditor editor; // goes first: it watches the widget
+    GridVirtualRows virtualRows;
 
     // ----- The widget's events -----
     void paint(QPainter& p, const QRect& exposed);
@@ -100,6 +102,7 @@ public:
     void beginUpdate() override { ++m_updateDepth; }
     void endUpdate() override;
     void updateScrollRanges() override;
+    bool painting() const override { return m_painting; }
 
 private:
     void onStoreChange(const GridChange& change);
@@ -109,12 +112,13 @@ private:
 
     QAbstractScrollArea& m_area;
     // Store changes, layout changes, input and overlays go to these, in this order: the
-    // input unit first (the current cell follows its row before the editor places itself),
-    // the scroll bars last (they report once the layout is in); the frozen edge is drawn
-    // over the rows.
+    // virtual rows first (the rows a key moves onto are there before it is handled), then the
+    // input unit (the current cell follows its row before the editor places itself), the
+    // scroll bars (they report once the layout is in); the frozen edge is drawn over the rows.
     std::vector<GridFeature*> m_features;
     int m_updateDepth = 0;
     bool m_pendingRepaint = false;
     bool m_pendingLayout = false;
     bool m_styleQueued = false;
+    bool m_painting = false;
 };
