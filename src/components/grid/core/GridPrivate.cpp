@@ -25,7 +25,8 @@ GridPrivate::GridPrivate(QAbstractScrollArea& area, GridEventSink& events)
       hScrollBar(scrollBars, ScrollBarHorizontal), grouping(store, events),
       selectionSource(context), selection(selectionSource, events),
       navigation(selectionSource, events), current(context), painter(context), outline(context),
-      input(context), editor(context), m_area(area), m_features{&input, &editor, &scrollBars} {
+      input(context), dragDrop(context), clipboard(context), editor(context),
+      m_area(area), m_features{&input, &editor, &scrollBars} {
     store.setChangeHandler([this](const GridChange& c) { onStoreChange(c); });
     store.setComboTextFn([this](const QString& list, const Variant& value) {
         return comboLists.entryText(list, value);
@@ -41,7 +42,7 @@ GridPrivate::GridPrivate(QAbstractScrollArea& area, GridEventSink& events)
                           events.AfterSort();
                           repaint(true);
                       });
-    input.setCellActions({&outline, &editor});
+    input.setCellActions({&outline, &editor, &clipboard});
     navigation.setBeforeCellChange(
         [this](int row, int col) { editor.currentCellMoving(row, col); });
     updateScrollRanges();
