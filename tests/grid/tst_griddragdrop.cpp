@@ -164,7 +164,7 @@ void TestGridDragDrop::selectionText() {
 }
 
 void TestGridDragDrop::fieldsQuotedAsSpreadsheetsReadThem() {
-    InputTestGrid t(2, 3);
+    InputTestGrid t(3, 3);
     t.grid.SetCellValue(1, 1, QString("a\tb"));
     t.grid.SetCellValue(1, 2, QString("say \"hi\""));
     t.grid.SetCellValue(1, 3, QString("plain"));
@@ -172,10 +172,16 @@ void TestGridDragDrop::fieldsQuotedAsSpreadsheetsReadThem() {
     t.grid.SetCellValue(2, 2, Variant(1234.5));
     t.grid.SetCellFormatString(2, 2, "0.00"); // the shown text, not the value
     t.grid.SetCellValue(2, 3, QString("cr\ronly"));
+    for (int c = 1; c <= 2; ++c) { // two made texts in one line
+        t.grid.SetCellValue(3, c, Variant(c));
+        t.grid.SetCellFormatString(3, c, "0.0");
+    }
+    t.grid.SetCellValue(3, 3, QString());
     t.grid.SetMultiSelect(true);
     t.grid.internals().selection.selectAll();
     QCOMPARE(selectionTextOf(t.grid), QString("\"a\tb\"\t\"say \"\"hi\"\"\"\tplain\r\n"
-                                              "\"two\r\nlines\"\t1234.50\t\"cr\ronly\"\r\n"));
+                                              "\"two\r\nlines\"\t1234.50\t\"cr\ronly\"\r\n"
+                                              "1.0\t2.0\t\r\n"));
 }
 
 void TestGridDragDrop::dragDataOffered() {
