@@ -262,21 +262,8 @@ struct OLECompleteDragArgs {
 // OLEDragOver state.
 enum GridDragState : int { DragStateEnter = 0, DragStateLeave = 1, DragStateOver = 2 };
 
-// OLEDragOver: something is dragged over the grid (OLEDropMode 1). effect arrives as the
-// effects the source offers; the handler narrows it, 0 refuses (the no-drop cursor). x, y in
-// viewport pixels.
-struct OLEDragOverArgs {
-    GridDataObject& data;
-    int effect = DropEffectNone;
-    int button = MouseNone;
-    int shift = ShiftNone;
-    int x = 0;
-    int y = 0;
-    int state = DragStateOver;
-};
-
 // OLEDragDrop: a drop on the grid; effect arrives as the last OLEDragOver left it and goes
-// back to the source as the handler leaves it (0: nothing was done).
+// back to the source as the handler leaves it (0: nothing was done). x, y in viewport pixels.
 struct OLEDragDropArgs {
     GridDataObject& data;
     int effect = DropEffectNone;
@@ -284,4 +271,11 @@ struct OLEDragDropArgs {
     int shift = ShiftNone;
     int x = 0;
     int y = 0;
+};
+
+// OLEDragOver: something is dragged over the grid (OLEDropMode 1), the drop's arguments and
+// the state. effect arrives as the effects the source offers; the handler narrows it, 0
+// refuses (the no-drop cursor).
+struct OLEDragOverArgs : OLEDragDropArgs {
+    int state = DragStateOver;
 };

@@ -92,9 +92,9 @@ void GridDragDrop::dragOver(QDragMoveEvent* e, int state) {
     }
     m_lastPos = e->position().toPoint();
     const int offered = dropEffectsOf(e->possibleActions());
-    OLEDragOverArgs args{
-        *m_incoming,   offered, buttonCode(e->buttons()), shiftState(e->modifiers()), m_lastPos.x(),
-        m_lastPos.y(), state};
+    OLEDragOverArgs args{{*m_incoming, offered, buttonCode(e->buttons()),
+                          shiftState(e->modifiers()), m_lastPos.x(), m_lastPos.y()},
+                         state};
     m_context.events.OLEDragOver(args);
     m_effect = args.effect & offered;
     e->setDropAction(dropActionFor(m_effect, e->proposedAction()));
@@ -105,8 +105,9 @@ void GridDragDrop::dragOver(QDragMoveEvent* e, int state) {
 
 void GridDragDrop::dragLeft() {
     if (m_incoming && !m_incoming->isEmpty()) {
-        OLEDragOverArgs args{*m_incoming,   DropEffectNone, MouseNone,     ShiftNone,
-                             m_lastPos.x(), m_lastPos.y(),  DragStateLeave};
+        OLEDragOverArgs args{
+            {*m_incoming, DropEffectNone, MouseNone, ShiftNone, m_lastPos.x(), m_lastPos.y()},
+            DragStateLeave};
         m_context.events.OLEDragOver(args);
     }
     m_incoming.reset();
