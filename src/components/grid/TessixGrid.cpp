@@ -788,6 +788,20 @@ GridContextMenu& TessixGrid::ContextMenu(int area) {
     return d->editor.contextMenu(area);
 }
 
+// ----- Drag and drop with other programs -----
+
+void TessixGrid::OLEDrag() {
+    d->dragDrop.OLEDrag();
+}
+
+int TessixGrid::OLEDropMode() const {
+    return d->dragDrop.OLEDropMode();
+}
+
+void TessixGrid::SetOLEDropMode(int mode) {
+    d->dragDrop.SetOLEDropMode(mode);
+}
+
 // ----- Recordsets -----
 
 bool TessixGrid::FillFromRS(GridRecordSource& records, std::optional<int> mode) {

@@ -314,6 +314,13 @@ public:
     ::ComboLists& ComboLists();
     GridContextMenu& ContextMenu(int area); // GridMenuArea codes
 
+    // ----- Drag and drop with other programs -----
+    // A drag with the grid as the source: OLEStartDrag gives the data (none set: the
+    // selection as text); returns once the user dropped or cancelled, after OLECompleteDrag.
+    void OLEDrag();
+    int OLEDropMode() const;
+    void SetOLEDropMode(int mode); // 0 none, 1 drops reported (OLEDragOver, OLEDragDrop)
+
     // ----- Recordsets -----
     // The modes (none, 0, 1, 2) are in the grid's README, "Recordset loading". false for
     // another mode or when reading the records failed (the records keep the error).
@@ -371,6 +378,11 @@ Q_SIGNALS:
     void AfterColMove();
     void AfterColResize();
     void StartDrag();
+    // Drag and drop with other programs (GridEvents.h)
+    void OLEStartDrag(OLEStartDragArgs& args);
+    void OLECompleteDrag(OLECompleteDragArgs& args);
+    void OLEDragOver(OLEDragOverArgs& args);
+    void OLEDragDrop(OLEDragDropArgs& args);
     void RequestCellToolTip(ToolTipArgs& args);
     void RequestColHeaderToolTip(ToolTipArgs& args);
     // Editing

@@ -49,6 +49,10 @@
     X(AfterColMove, (), ())                                                                        \
     X(AfterColResize, (), ())                                                                      \
     X(StartDrag, (), ())                                                                           \
+    X(OLEStartDrag, (OLEStartDragArgs & args), (args))                                             \
+    X(OLECompleteDrag, (OLECompleteDragArgs & args), (args))                                       \
+    X(OLEDragOver, (OLEDragOverArgs & args), (args))                                               \
+    X(OLEDragDrop, (OLEDragDropArgs & args), (args))                                               \
     X(RequestCellToolTip, (ToolTipArgs & args), (args))                                            \
     X(RequestColHeaderToolTip, (ToolTipArgs & args), (args))                                       \
     /* editing */                                                                                  \

@@ -26,8 +26,8 @@ GridPrivate::GridPrivate(QAbstractScrollArea& area, GridEventSink& events)
       vScrollBar(scrollBars, ScrollBarVertical), hScrollBar(scrollBars, ScrollBarHorizontal),
       grouping(store, events), selectionSource(context), selection(selectionSource, events),
       navigation(selectionSource, events), current(context), painter(context), outline(context),
-      input(context), editor(context), virtualRows(context), m_area(area),
-      m_features{&virtualRows, &input, &editor, &scrollBars, &frozen} {
+      virtualRows(context), input(context), dragDrop(context), clipboard(context), editor(context),
+      m_area(area), m_features{&virtualRows, &input, &editor, &scrollBars, &frozen} {
     store.setChangeHandler([this](const GridChange& c) { onStoreChange(c); });
     store.setComboTextFn([this](const QString& list, const Variant& value) {
         return comboLists.entryText(list, value);
@@ -43,7 +43,7 @@ GridPrivate::GridPrivate(QAbstractScrollArea& area, GridEventSink& events)
                           events.AfterSort();
                           repaint(true);
                       });
-    input.setCellActions({&outline, &editor});
+    input.setCellActions({&outline, &editor, &clipboard});
     navigation.setBeforeCellChange(
         [this](int row, int col) { editor.currentCellMoving(row, col); });
     updateScrollRanges();

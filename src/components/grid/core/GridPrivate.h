@@ -16,7 +16,9 @@
 #include "core/GridFeature.h"
 #include "core/GridSettings.h"
 #include "core/GridSpaces.h"
+#include "input/GridClipboard.h"
 #include "input/GridCurrentCell.h"
+#include "input/GridDragDrop.h"
 #include "input/GridEditor.h"
 #include "input/GridInput.h"
 #include "input/GridNavigation.h"
@@ -72,9 +74,11 @@ public:
     GridCurrentCell current;
     GridPainter painter;
     GridOutline outline;
-    GridInput input;
-    GridEditor editor; // goes first: it watches the widget
     GridVirtualRows virtualRows;
+    GridInput input;
+    GridDragDrop dragDrop;
+    GridClipboard clipboard;
+    GridEditor editor; // goes first: it watches the widget
 
     // ----- The widget's events -----
     void paint(QPainter& p, const QRect& exposed);

@@ -47,12 +47,6 @@ namespace {
 
 using Select = GridCurrentCell::Select;
 
-int buttonCode(Qt::MouseButtons buttons) {
-    return (buttons & Qt::LeftButton ? MouseLeft : 0) |
-           (buttons & Qt::RightButton ? MouseRight : 0) |
-           (buttons & Qt::MiddleButton ? MouseMiddle : 0);
-}
-
 std::optional<GridMove> moveForKey(int key, Qt::KeyboardModifiers mods) {
     const bool ctrl = mods & Qt::ControlModifier;
     switch (key) {
