@@ -146,7 +146,11 @@ private Q_SLOTS:
         for (int col = 1; col <= 4; ++col) {
             QCOMPARE(grid().ColKey(col), keys[col - 1]);
             QCOMPARE(grid().ColHeaderText(col), headers[col - 1]);
-            QCOMPARE(grid().ColWidth(col), widths[col - 1]);
+            // The date column widens where the short date needs it.
+            if (keys[col - 1] == "date")
+                QVERIFY(grid().ColWidth(col) >= widths[col - 1]);
+            else
+                QCOMPARE(grid().ColWidth(col), widths[col - 1]);
         }
         QCOMPARE(grid().ColSortType("prep"), int(SortTypeCheckState));
 

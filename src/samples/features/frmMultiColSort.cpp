@@ -14,6 +14,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const QString CompanyCol = QStringLiteral("company");
@@ -23,6 +25,7 @@ const QString DateCol = QStringLiteral("date");
 
 constexpr int OrderCount = 100;
 constexpr double PrepaidShare = 0.3;
+constexpr int DateColWidth = 72;
 // GetOptimalRowHeight's fourth argument: room for a check box.
 constexpr bool WithCheckBoxes = true;
 
@@ -69,7 +72,8 @@ frmMultiColSort::frmMultiColSort(QWidget* parent)
     layout->addWidget(Label1[1], 1, 1);
     layout->addWidget(Frame1, 2, 1, Qt::AlignTop);
     layout->setColumnStretch(0, 1);
-    layout->setColumnMinimumWidth(1, TwipsToPixelsX(2700));
+    Label1[1]->setFixedWidth(TwipsToPixelsX(2700));
+    Frame1->setFixedWidth(TwipsToPixelsX(2700));
     layout->setRowStretch(2, 1);
 
     // The design state: numbered icons, the grid's own initial style, so nothing is set.
@@ -106,10 +110,13 @@ void frmMultiColSort::Form_Load() {
     col = Tessix1->AddCol(PrepCol, QStringLiteral("Prepayment"), 48, SortTypeCheckState);
     col->SetCheckBoxVisible(true);
     col->SetCheckBoxAlign(CheckBoxCenter);
-    col = Tessix1->AddCol(DateCol, QStringLiteral("Order date"), 72);
+    col = Tessix1->AddCol(DateCol, QStringLiteral("Order date"), DateColWidth);
     col->SetCellFormatString(QStringLiteral("Short date"));
 
     FillOrders();
+    // Wider where the user's short date (or the header) needs more room, so no date is cut.
+    Tessix1->AutoWidthCol(DateCol);
+    Tessix1->SetColWidth(DateCol, std::max(DateColWidth, Tessix1->ColWidth(DateCol)));
     Tessix1->EndUpdate();
 }
 
