@@ -1,9 +1,6 @@
+#include "SampleWindowTest.h"
 #include "app/Startup.h"
-#include "components/grid/TessixGrid.h"
-#include "grid/GridTestAccess.h"
 #include "platform/Colors.h"
-#include "platform/MessageBox.h"
-#include "platform/Settings.h"
 #include "runtime/Random.h"
 #include "samples/features/frmCustomSort.h"
 
@@ -16,27 +13,13 @@
 
 class TestFrmCustomSort : public QObject {
     Q_OBJECT
-    std::unique_ptr<platform::MemorySettingsStore> settings;
-    std::unique_ptr<platform::ScopedSettingsStore> settingsScope;
-    std::unique_ptr<platform::ScriptedMessageBox> boxes;
-    std::unique_ptr<platform::ScopedMessageBox> boxesScope;
+    std::unique_ptr<IsolatedServices> services;
     std::unique_ptr<frmCustomSort> window;
 
     TessixGrid& grid() { return *window->Tessix1; }
 
-    frmCustomSort& open() {
-        window = std::make_unique<frmCustomSort>();
-        window->show();
-        if (!QTest::qWaitForWindowExposed(window.get()))
-            qWarning("the window was not exposed");
-        return *window;
-    }
-
-    void clickHeader(const QString& key) {
-        const QRect item = viewportOf(grid()).headerItemRect(grid().ColIndex(key));
-        QVERIFY(!item.isEmpty());
-        QTest::mouseClick(grid().viewport(), Qt::LeftButton, {}, item.center());
-    }
+    void open() { window = shownWindow<frmCustomSort>(); }
+    void clickHeader(const QString& key) { ::clickHeader(grid(), key); }
 
     // One column's texts from the first row down, hidden rows left out.
     QStringList column(const QString& key) {
@@ -59,19 +42,13 @@ class TestFrmCustomSort : public QObject {
 private Q_SLOTS:
     void initTestCase() { InitializeApplication(*qApp); }
     void init() {
-        settings = std::make_unique<platform::MemorySettingsStore>();
-        settingsScope = std::make_unique<platform::ScopedSettingsStore>(*settings);
-        boxes = std::make_unique<platform::ScriptedMessageBox>();
-        boxesScope = std::make_unique<platform::ScopedMessageBox>(*boxes);
+        services = std::make_unique<IsolatedServices>();
         vb::Randomize(5);
     }
     void cleanup() {
         window.reset();
-        const bool silent = boxes->shown().isEmpty();
-        boxesScope.reset();
-        boxes.reset();
-        settingsScope.reset();
-        settings.reset();
+        const bool silent = services->boxes.shown().isEmpty();
+        services.reset();
         QVERIFY2(silent, "the window showed a message box");
     }
 

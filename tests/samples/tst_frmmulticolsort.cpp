@@ -1,8 +1,5 @@
+#include "SampleWindowTest.h"
 #include "app/Startup.h"
-#include "components/grid/TessixGrid.h"
-#include "grid/GridTestAccess.h"
-#include "platform/MessageBox.h"
-#include "platform/Settings.h"
 #include "runtime/DateMath.h"
 #include "runtime/Random.h"
 #include "samples/features/frmMultiColSort.h"
@@ -37,10 +34,7 @@ constexpr int StripWidth = 24; // the triangle, a gap and one digit fit
 
 class TestFrmMultiColSort : public QObject {
     Q_OBJECT
-    std::unique_ptr<platform::MemorySettingsStore> settings;
-    std::unique_ptr<platform::ScopedSettingsStore> settingsScope;
-    std::unique_ptr<platform::ScriptedMessageBox> boxes;
-    std::unique_ptr<platform::ScopedMessageBox> boxesScope;
+    std::unique_ptr<IsolatedServices> services;
     std::unique_ptr<frmMultiColSort> window;
 
     TessixGrid& grid() { return *window->Tessix1; }
@@ -49,19 +43,13 @@ class TestFrmMultiColSort : public QObject {
     QImage plainHeader;
 
     void open() {
-        window = std::make_unique<frmMultiColSort>();
-        window->show();
-        if (!QTest::qWaitForWindowExposed(window.get()))
-            qWarning("the window was not exposed");
+        window = shownWindow<frmMultiColSort>();
         plainHeader = renderHeader();
     }
 
-    QRect headerItem(const QString& key) {
-        return viewportOf(grid()).headerItemRect(grid().ColIndex(key));
-    }
-
+    QRect headerItem(const QString& key) { return ::headerItem(grid(), key); }
     void clickHeader(const QString& key, Qt::KeyboardModifiers modifiers = {}) {
-        QTest::mouseClick(grid().viewport(), Qt::LeftButton, modifiers, headerItem(key).center());
+        ::clickHeader(grid(), key, modifiers);
     }
 
     // The strip at the right end of a header item, clear of its edges.
@@ -115,19 +103,13 @@ class TestFrmMultiColSort : public QObject {
 private Q_SLOTS:
     void initTestCase() { InitializeApplication(*qApp); }
     void init() {
-        settings = std::make_unique<platform::MemorySettingsStore>();
-        settingsScope = std::make_unique<platform::ScopedSettingsStore>(*settings);
-        boxes = std::make_unique<platform::ScriptedMessageBox>();
-        boxesScope = std::make_unique<platform::ScopedMessageBox>(*boxes);
+        services = std::make_unique<IsolatedServices>();
         vb::Randomize(3);
     }
     void cleanup() {
         window.reset();
-        const bool silent = boxes->shown().isEmpty();
-        boxesScope.reset();
-        boxes.reset();
-        settingsScope.reset();
-        settings.reset();
+        const bool silent = services->boxes.shown().isEmpty();
+        services.reset();
         QVERIFY2(silent, "the window showed a message box");
     }
 
