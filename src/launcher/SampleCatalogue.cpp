@@ -1,5 +1,7 @@
 #include "launcher/SampleCatalogue.h"
 
+#include "samples/features/frmCustomSort.h"
+#include "samples/features/frmMultiColSort.h"
 #include "samples/full/frmMyCustomers.h"
 
 #include <QHash>
@@ -12,6 +14,8 @@ namespace {
 QHash<QString, SampleWindowFactory>& factories() {
     static QHash<QString, SampleWindowFactory> table = {
         {QStringLiteral("frmMyCustomers"), [] { return new frmMyCustomers; }},
+        {QStringLiteral("frmMultiColSort"), [] { return new frmMultiColSort; }},
+        {QStringLiteral("frmCustomSort"), [] { return new frmCustomSort; }},
     };
     return table;
 }
