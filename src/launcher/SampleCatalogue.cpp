@@ -2,6 +2,7 @@
 
 #include "samples/features/frmCustomSort.h"
 #include "samples/features/frmMultiColSort.h"
+#include "samples/full/frmFolderSizeManager.h"
 #include "samples/full/frmMyCustomers.h"
 
 #include <QHash>
@@ -16,6 +17,7 @@ QHash<QString, SampleWindowFactory>& factories() {
         {QStringLiteral("frmMyCustomers"), [] { return new frmMyCustomers; }},
         {QStringLiteral("frmMultiColSort"), [] { return new frmMultiColSort; }},
         {QStringLiteral("frmCustomSort"), [] { return new frmCustomSort; }},
+        {QStringLiteral("frmFolderSizeManager"), [] { return new frmFolderSizeManager; }},
     };
     return table;
 }

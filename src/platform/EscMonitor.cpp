@@ -22,11 +22,11 @@ EscMonitor& EscMonitor::instance() {
 EscMonitor::EscMonitor() : QObject(QCoreApplication::instance()) {
     if (QCoreApplication* app = QCoreApplication::instance())
         app->installEventFilter(this);
-    m_sinceEvents.start();
 }
 
 bool EscMonitor::pressedSinceLastPoll() {
-    if (m_sinceEvents.elapsed() >= EventsEveryMs) {
+    // The first poll lets input run at once: an Esc already waiting is seen.
+    if (!m_sinceEvents.isValid() || m_sinceEvents.elapsed() >= EventsEveryMs) {
         QCoreApplication::processEvents();
         m_sinceEvents.restart();
     }

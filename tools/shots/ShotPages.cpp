@@ -12,12 +12,15 @@
 #include "runtime/Random.h"
 #include "samples/features/frmCustomSort.h"
 #include "samples/features/frmMultiColSort.h"
+#include "samples/full/frmFolderSizeManager.h"
 #include "samples/full/frmMyCustomers.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QRadioButton>
@@ -152,6 +155,44 @@ frmMultiColSort* multiColSortWindow() {
     return window;
 }
 
+// "Folder Size Manager" over a made-up tree given as its volume, expanded two levels deep.
+QWidget* folderSizeWindow() {
+    static QTemporaryDir tree; // lives while the pictures are taken
+    const auto file = [](const QString& path, qint64 size) {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile f(path);
+        if (f.open(QIODevice::WriteOnly))
+            f.resize(size); // sparse: no disk taken
+    };
+    const QString root = tree.path() + u'/';
+    file(root + "Projects/tessix/build/libgrid.a", 48'000'000);
+    file(root + "Projects/tessix/src/grid.cpp", 1'200'000);
+    file(root + "Projects/tessix/README.md", 12'000);
+    file(root + "Projects/website/index.html", 40'000);
+    file(root + "Projects/notes.txt", 900);
+    file(root + "Music/album/track01.flac", 31'000'000);
+    file(root + "Music/album/track02.flac", 29'500'000);
+    file(root + "Videos/holiday.mkv", 2'400'000'000);
+    file(root + "Documents/letter.odt", 24'000);
+    QDir().mkpath(root + "Empty/inside");
+    file(root + "swapfile", 120'000'000);
+    auto* window = new frmFolderSizeManager(nullptr, QStringList{root});
+    window->resize(640, 360);
+    window->show();
+    QApplication::processEvents();
+    TessixGrid* grid = window->Tessix1;
+    const auto expand = [grid](int row) {
+        grid->SetCurCell(row, 1);
+        QKeyEvent plus(QEvent::KeyPress, Qt::Key_Plus, Qt::KeypadModifier);
+        QApplication::sendEvent(grid, &plus);
+    };
+    expand(1);
+    for (int row = 1; row <= grid->RowCount(); ++row)
+        if (grid->CellValue(row, "Name").toString() == "Projects")
+            expand(row);
+    return window;
+}
+
 } // namespace
 
 std::vector<ShotPage> AllShotPages() {
@@ -187,6 +228,7 @@ std::vector<ShotPage> AllShotPages() {
              window->optSortInfoOnlyIcon->setChecked(true);
              return static_cast<QWidget*>(window);
          }},
+        {QStringLiteral("frmFolderSizeManager"), [] { return folderSizeWindow(); }},
     };
 }
 

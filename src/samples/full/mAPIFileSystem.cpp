@@ -122,6 +122,27 @@ void GetDiskSpace(const QString& root, double& total, double& free) {
     free = volume.isValid() ? double(volume.bytesFree()) : 0;
 }
 
+std::vector<FolderEntry> ListFolder(const QString& path) {
+    std::vector<FolderEntry> entries;
+    DIR* dir = opendir(QFile::encodeName(WithSlash(path)).constData());
+    struct stat self;
+    if (!dir)
+        return entries;
+    if (fstat(dirfd(dir), &self) == 0)
+        while (const dirent* entry = readdir(dir)) {
+            struct stat st;
+            if (isDotEntry(entry->d_name) ||
+                fstatat(dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+                continue;
+            if (S_ISDIR(st.st_mode) && st.st_dev == self.st_dev)
+                entries.push_back({QFile::decodeName(entry->d_name), true, 0});
+            else if (S_ISREG(st.st_mode))
+                entries.push_back({QFile::decodeName(entry->d_name), false, quint64(st.st_size)});
+        }
+    closedir(dir);
+    return entries;
+}
+
 bool CanListFolder(const QString& path) {
     DIR* dir = opendir(QFile::encodeName(WithSlash(path)).constData());
     if (!dir)

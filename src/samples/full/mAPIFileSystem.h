@@ -39,6 +39,16 @@ QStringList GetDriveStrings();
 QString GetVolumeLabel(const QString& root);                         // "" when there is none
 void GetDiskSpace(const QString& root, double& total, double& free); // free: all, not the quota
 
+// An entry of a folder as the window lists it: a folder on the same volume, or a regular
+// file with its size. Links, devices and folders where other volumes are mounted are left
+// out, and so are entries whose attributes cannot be read.
+struct FolderEntry {
+    QString name;
+    bool folder = false;
+    quint64 size = 0; // files only
+};
+std::vector<FolderEntry> ListFolder(const QString& path);
+
 bool CanListFolder(const QString& path);
 bool HasSubfolders(const QString& path); // a symbolic link to a folder is no subfolder
 quint64 GetFolderSize(const QString& path);
