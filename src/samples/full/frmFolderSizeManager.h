@@ -30,7 +30,7 @@ public:
     static inline const QString ScanningText =
         QStringLiteral("Calculating folder sizes (Esc to cancel)...");
     // The error cell of a figure cut short by Esc.
-    static inline const QString CancelledText = QStringLiteral("Cancelled: incomplete");
+    static inline const QString CancelledText = QStringLiteral("Incomplete");
 
     TessixGrid* Tessix1;
     IconList* imlThis;
