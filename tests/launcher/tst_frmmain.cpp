@@ -393,10 +393,10 @@ private Q_SLOTS:
 
     void samplesNotBuiltOpenNothing() {
         open();
-        const int row = entryRow(QStringLiteral("frmFolderSizeManager"));
+        const int row = entryRow(QStringLiteral("frmOutlookDemo"));
         const int windows = QApplication::topLevelWidgets().size();
         clickButton(row);
-        QVERIFY(!SampleWindow::Instance(QStringLiteral("frmFolderSizeManager")).Window());
+        QVERIFY(!SampleWindow::Instance(QStringLiteral("frmOutlookDemo")).Window());
         QCOMPARE(QApplication::topLevelWidgets().size(), windows);
         QCOMPARE(launcher->ButtonState(), 1);
     }
