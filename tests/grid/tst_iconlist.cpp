@@ -32,6 +32,7 @@ private Q_SLOTS:
     void paintImageDrawsAtTheGivenCornerOnly();
     void paintImageRestoresThePainter();
     void selectedAndDisabledLooksDiffer();
+    void vectorPicturesStaySharpOnScaledDevices();
 };
 
 void TestIconList::numbersImagesFromOneInStoreOrder() {
@@ -155,6 +156,37 @@ void TestIconList::selectedAndDisabledLooksDiffer() {
     // Transparent parts stay transparent in every look, so the cell shows through.
     QCOMPARE(selected.pixelColor(0, 0).alpha(), 0);
     QCOMPARE(disabled.pixelColor(0, 0).alpha(), 0);
+}
+
+void TestIconList::vectorPicturesStaySharpOnScaledDevices() {
+    // A stripe half a unit wide: at 1x it blends into one pixel, at 2x it is one whole pixel.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("stripe.svg");
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(R"(<svg xmlns="http://www.w3.org/2000/svg" width="16" height="16" viewBox="0 0 16 16">)"
+            R"(<rect x="0" y="0" width="16" height="16" fill="#ffffff"/>)"
+            R"(<rect x="0" y="0" width="0.5" height="16" fill="#ff0000"/></svg>)");
+    f.close();
+    IconList list;
+    QCOMPARE(list.AddImage("stripe", path), 1);
+    QCOMPARE(list.pixmap(1, IconList::Look::Normal, 2).size(), QSize(32, 32));
+
+    QImage img(32, 32, QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(2);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    list.PaintImage(1, p, 0, 0);
+    list.PaintImage(1, p, 8, 0, true); // the selected look too, at the same resolution
+    p.end();
+    QCOMPARE(img.pixelColor(0, 10), QColor(Qt::red));
+    QCOMPARE(img.pixelColor(1, 10), QColor(Qt::white));
+    QVERIFY(img.pixelColor(16, 10).green() < img.pixelColor(17, 10).green());
+    QCOMPARE(img.pixelColor(17, 10), img.pixelColor(30, 10));
+
+    // Pictures that are not vectors come out as stored.
+    list.AddImage("red", solid({16, 16}, Qt::red));
+    QCOMPARE(list.pixmap(2, IconList::Look::Normal, 2).size(), QSize(16, 16));
 }
 
 QTEST_MAIN(TestIconList)
