@@ -1,5 +1,7 @@
 #include "launcher/SampleCatalogue.h"
 
+#include "samples/features/frmCustomDraw.h"
+#include "samples/features/frmMemMng.h"
 #include "samples/full/frmMyCustomers.h"
 
 #include <QHash>
@@ -12,6 +14,8 @@ namespace {
 QHash<QString, SampleWindowFactory>& factories() {
     static QHash<QString, SampleWindowFactory> table = {
         {QStringLiteral("frmMyCustomers"), [] { return new frmMyCustomers; }},
+        {QStringLiteral("frmCustomDraw"), [] { return new frmCustomDraw; }},
+        {QStringLiteral("frmMemMng"), [] { return new frmMemMng; }},
     };
     return table;
 }

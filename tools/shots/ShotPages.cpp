@@ -8,13 +8,18 @@
 #include "launcher/frmTip.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
+#include "samples/features/frmCustomDraw.h"
+#include "samples/features/frmMemMng.h"
 #include "samples/full/frmMyCustomers.h"
 
 #include <QFile>
 #include <QGridLayout>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
 namespace {
 
@@ -105,6 +110,26 @@ QWidget* messageBoxes() {
     return page;
 }
 
+// "Tessix Custom Draw Demo" held mid-animation: the bar at 40 %, the pie at 144 degrees.
+QWidget* customDrawWindow() {
+    auto* window = new frmCustomDraw;
+    window->Timer1->stop();
+    window->Tessix2->SetCellValue(1, 2, Variant(40));
+    window->Tessix2->SetCellValue(2, 2, Variant(144));
+    return window;
+}
+
+// "Memory Manager Tester" after two runs of the same size, without and with a reserve.
+QWidget* memoryManagerWindow() {
+    auto* window = new frmMemMng;
+    window->txtRows->setText(QStringLiteral("20000"));
+    for (const char* reserve : {"0", "1000"}) {
+        window->txtRowsChunk->setText(QString::fromLatin1(reserve));
+        window->cmdRepopulate->click();
+    }
+    return window;
+}
+
 } // namespace
 
 std::vector<ShotPage> AllShotPages() {
@@ -123,6 +148,8 @@ std::vector<ShotPage> AllShotPages() {
              window->optGrpCountries->setChecked(true);
              return static_cast<QWidget*>(window);
          }},
+        {QStringLiteral("frmCustomDraw"), [] { return customDrawWindow(); }},
+        {QStringLiteral("frmMemMng"), [] { return memoryManagerWindow(); }},
     };
 }
 
