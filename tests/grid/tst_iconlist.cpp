@@ -18,6 +18,20 @@ QImage canvas(QSize size = QSize(40, 40)) {
     return img;
 }
 
+// A vector picture of the given size and contents, written into the folder.
+QString writeSvg(const QTemporaryDir& dir, const QString& name, int size, const char* body) {
+    const QString path = dir.filePath(name);
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return {};
+    f.write(QStringLiteral(R"(<svg xmlns="http://www.w3.org/2000/svg" width="%1" height="%1" )"
+                           R"(viewBox="0 0 %1 %1">)")
+                .arg(size)
+                .toUtf8() +
+            body + "</svg>");
+    return path;
+}
+
 } // namespace
 
 class TestIconList : public QObject {
@@ -97,12 +111,8 @@ void TestIconList::scalesImagesToTheListSize() {
 
 void TestIconList::readsVectorPicturesAtTheListSize() {
     QTemporaryDir dir;
-    const QString path = dir.filePath("square.svg");
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(R"(<svg xmlns="http://www.w3.org/2000/svg" width="8" height="8" viewBox="0 0 8 8">)"
-            R"(<rect x="0" y="0" width="8" height="8" fill="#0000ff"/></svg>)");
-    f.close();
+    const QString path = writeSvg(dir, "square.svg", 8,
+                                  R"(<rect x="0" y="0" width="8" height="8" fill="#0000ff"/>)");
     IconList list(QSize(24, 24));
     QCOMPARE(list.AddImage("square", path), 1);
     const QImage img = list.pixmap(1).toImage();
@@ -161,13 +171,9 @@ void TestIconList::selectedAndDisabledLooksDiffer() {
 void TestIconList::vectorPicturesStaySharpOnScaledDevices() {
     // A stripe half a unit wide: at 1x it blends into one pixel, at 2x it is one whole pixel.
     QTemporaryDir dir;
-    const QString path = dir.filePath("stripe.svg");
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(R"(<svg xmlns="http://www.w3.org/2000/svg" width="16" height="16" viewBox="0 0 16 16">)"
-            R"(<rect x="0" y="0" width="16" height="16" fill="#ffffff"/>)"
-            R"(<rect x="0" y="0" width="0.5" height="16" fill="#ff0000"/></svg>)");
-    f.close();
+    const QString path = writeSvg(dir, "stripe.svg", 16,
+                                  R"(<rect x="0" y="0" width="16" height="16" fill="#ffffff"/>)"
+                                  R"(<rect x="0" y="0" width="0.5" height="16" fill="#ff0000"/>)");
     IconList list;
     QCOMPARE(list.AddImage("stripe", path), 1);
     QCOMPARE(list.pixmap(1, IconList::Look::Normal, 2).size(), QSize(32, 32));
