@@ -26,10 +26,12 @@ void showSettled(QAbstractScrollArea& view) {
     QApplication::processEvents();
 }
 
-double paintFrame(QAbstractScrollArea& view) {
+double paintFrame(QAbstractScrollArea& view, bool scrolledRight) {
     QImage image = shown(view);
     QScrollBar* bar = view.verticalScrollBar();
     bar->setValue(bar->maximum() / 2);
+    if (scrolledRight)
+        view.horizontalScrollBar()->setValue(view.horizontalScrollBar()->maximum());
     QApplication::processEvents();
     std::vector<double> frames;
     for (int i = 0; i < Frames; ++i)

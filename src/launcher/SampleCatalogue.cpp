@@ -1,7 +1,9 @@
 #include "launcher/SampleCatalogue.h"
 
 #include "samples/features/frmCustomDraw.h"
+#include "samples/features/frmCustomSort.h"
 #include "samples/features/frmMemMng.h"
+#include "samples/features/frmMultiColSort.h"
 #include "samples/full/frmMyCustomers.h"
 
 #include <QHash>
@@ -14,6 +16,8 @@ namespace {
 QHash<QString, SampleWindowFactory>& factories() {
     static QHash<QString, SampleWindowFactory> table = {
         {QStringLiteral("frmMyCustomers"), [] { return new frmMyCustomers; }},
+        {QStringLiteral("frmMultiColSort"), [] { return new frmMultiColSort; }},
+        {QStringLiteral("frmCustomSort"), [] { return new frmCustomSort; }},
         {QStringLiteral("frmCustomDraw"), [] { return new frmCustomDraw; }},
         {QStringLiteral("frmMemMng"), [] { return new frmMemMng; }},
     };

@@ -19,7 +19,7 @@ void addColumns(GridStore& store, const std::vector<QString>& keys) {
 }
 
 QString arrangement(const GridStore& store) {
-    QStringList cols;
+    QStringList cols{QStringLiteral("frozen %1").arg(store.FrozenCols())};
     for (int pos = 1; pos <= store.ColCount(); ++pos) {
         const int col = store.ColAtPos(pos);
         const GridColumn* c = store.ColObject(col);
@@ -64,6 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
              in.ConsumeIntegralInRange(0, 255)};
     }
     sourceSort.setKeys(sortKeys);
+    source.SetFrozenCols(in.ConsumeIntegralInRange(0, count));
 
     const QString colText = encodeColLayout(source);
     const QString sortText = encodeSortLayout(source, sourceSort);

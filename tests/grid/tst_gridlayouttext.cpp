@@ -19,11 +19,13 @@ void build(GridStore& s) {
 struct Arrangement {
     std::vector<int> order, widths;
     std::vector<bool> visible;
+    int frozen = 0;
     bool operator==(const Arrangement&) const = default;
 };
 
 Arrangement arrangement(const GridStore& s) {
     Arrangement a;
+    a.frozen = s.FrozenCols();
     for (int p = 1; p <= s.ColCount(); ++p)
         a.order.push_back(s.ColAtPos(p));
     for (int c = 1; c <= s.ColCount(); ++c) {
@@ -68,6 +70,7 @@ private Q_SLOTS:
     void colLayoutRoundTrip();
     void colLayoutRefused_data();
     void colLayoutRefused();
+    void colLayoutOfFirstVersionKeepsFrozenCols();
     void sortLayoutRoundTrip();
     void sortLayoutRefused_data();
     void sortLayoutRefused();
@@ -87,8 +90,9 @@ void TestGridLayoutText::colLayoutRoundTrip() {
     a.ColObject("name")->SetWidth(150);
     a.ColObject(4)->SetVisible(false);
     a.SetColKey(1, "na;me,%"); // separators inside keys survive
+    a.SetFrozenCols(2);
     const QString text = encodeColLayout(a);
-    QVERIFY(text.startsWith("TXL1;5;"));
+    QVERIFY(text.startsWith("TXL2;5;2;"));
 
     GridStore b;
     build(b);
@@ -117,6 +121,12 @@ void TestGridLayoutText::colLayoutRefused_data() {
         << "TXL1;5;k:name,10,2;k:id,10,1;i:3,10,1;i:4,10,1;k:total%20sales,10,1";
     QTest::newRow("short entry")
         << "TXL1;5;k:name,10;k:id,10,1;i:3,10,1;i:4,10,1;k:total%20sales,10,1";
+    QTest::newRow("frozen count missing")
+        << "TXL2;5;k:name,10,1;k:id,10,1;i:3,10,1;i:4,10,1;k:total%20sales,10,1";
+    QTest::newRow("more frozen than columns")
+        << "TXL2;5;6;k:name,10,1;k:id,10,1;i:3,10,1;i:4,10,1;k:total%20sales,10,1";
+    QTest::newRow("negative frozen count")
+        << "TXL2;5;-1;k:name,10,1;k:id,10,1;i:3,10,1;i:4,10,1;k:total%20sales,10,1";
 }
 
 void TestGridLayoutText::colLayoutRefused() {
@@ -126,6 +136,19 @@ void TestGridLayoutText::colLayoutRefused() {
     const Arrangement before = arrangement(s);
     QVERIFY(!applyColLayout(s, text));
     QVERIFY(arrangement(s) == before);
+}
+
+void TestGridLayoutText::colLayoutOfFirstVersionKeepsFrozenCols() {
+    // Texts saved before the frozen count was kept restore the columns and leave it.
+    GridStore s;
+    build(s);
+    s.SetFrozenCols(1);
+    QVERIFY(
+        applyColLayout(s, "TXL1;5;k:id,40,1;k:name,100,0;i:3,10,1;i:4,10,1;k:total%20sales,80,1"));
+    QCOMPARE(s.ColAtPos(1), 2);
+    QVERIFY(!s.ColObject("name")->Visible());
+    QCOMPARE(s.FrozenCols(), 1);
+    QVERIFY(encodeColLayout(s).startsWith("TXL2;5;1;k:id,40,1;k:name,100,0;"));
 }
 
 void TestGridLayoutText::sortLayoutRoundTrip() {

@@ -34,6 +34,8 @@ private Q_SLOTS:
     void autoHeightRowAddsTheRowText();
     void autoHeightRowsWorksInsideBeginUpdate();
     void autoWidthColWithAndWithoutHeader();
+    void autoWidthColKeepsRoomForTheSortMark_data();
+    void autoWidthColKeepsRoomForTheSortMark();
     void autoWidthColCountsIconsChecksAndCustomCells();
     void autoWidthColLeavesThePaintedPadding();
     void stretchColFillsTheRemainingWidth();
@@ -156,6 +158,39 @@ void TestGridSizing::autoWidthColWithAndWithoutHeader() {
     f.grid.ColObject("a")->SetMaxWidth(60); // limits win
     f.grid.AutoWidthCol("a");
     QCOMPARE(f.grid.ColWidth("a"), 60);
+}
+
+void TestGridSizing::autoWidthColKeepsRoomForTheSortMark_data() {
+    QTest::addColumn<int>("style");
+    QTest::newRow("numbered") << int(SortInfoNumbered);
+    QTest::newRow("icons") << int(SortInfoIcons);
+    QTest::newRow("none") << int(SortInfoNone);
+}
+
+// A column fitted to its header before a sort needs no more room once a click sorts it (one
+// of two keys, numbered): its text is not squeezed by the mark.
+void TestGridSizing::autoWidthColKeepsRoomForTheSortMark() {
+    QFETCH(int, style);
+    Fixture f;
+    f.grid.Header().SetSortInfoStyle(style);
+    f.grid.SetColHeaderText("a", "RAM");
+    for (int row = 1; row <= 3; ++row)
+        f.grid.SetCellValue(row, "a", "1Gb");
+    const auto fitted = [&f] {
+        f.grid.AutoWidthCol("a");
+        return f.grid.ColWidth("a");
+    };
+    const int unsorted = fitted();
+    f.grid.SetSortLayout("TXS1;2;k:b,0,0;k:a,0,0");
+    QCOMPARE(f.grid.ColSortIndex("a"), 2);
+    QCOMPARE(fitted(), unsorted);
+
+    // Without sorting by clicks only a mark shown counts.
+    f.grid.SetSortOnHeaderClick(false);
+    QCOMPARE(fitted(), unsorted);
+    f.grid.SetColSortIndex("a", 0);
+    f.grid.SetColSortIndex("b", 0);
+    QCOMPARE(fitted() < unsorted, style != SortInfoNone);
 }
 
 void TestGridSizing::autoWidthColCountsIconsChecksAndCustomCells() {

@@ -1,7 +1,7 @@
 #include "app/Startup.h"
 #include "components/grid/TessixGrid.h"
 #include "platform/Colors.h"
-#include "platform/MessageBox.h"
+#include "samples/SampleWindowTest.h"
 #include "samples/features/frmCustomDraw.h"
 
 #include <QApplication>
@@ -34,8 +34,7 @@ bool isLight(const QColor& c) {
 
 class TestFrmCustomDraw : public QObject {
     Q_OBJECT
-    std::unique_ptr<platform::ScriptedMessageBox> boxes;
-    std::unique_ptr<platform::ScopedMessageBox> boxesScope;
+    std::unique_ptr<IsolatedServices> services;
     std::unique_ptr<frmCustomDraw> window;
 
     TessixGrid& grid2() { return *window->Tessix2; }
@@ -48,17 +47,14 @@ class TestFrmCustomDraw : public QObject {
 private Q_SLOTS:
     void initTestCase() { InitializeApplication(*qApp); }
     void init() {
-        boxes = std::make_unique<platform::ScriptedMessageBox>();
-        boxesScope = std::make_unique<platform::ScopedMessageBox>(*boxes);
-        window = std::make_unique<frmCustomDraw>();
+        services = std::make_unique<IsolatedServices>();
+        window = shownWindow<frmCustomDraw>();
         window->Timer1->stop(); // ticks come from the tests alone
-        window->show();
     }
     void cleanup() {
         window.reset();
-        const QStringList unexpected = boxes->unexpected();
-        boxesScope.reset();
-        boxes.reset();
+        const QStringList unexpected = services->boxes.unexpected();
+        services.reset();
         QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join("; ")));
     }
 
@@ -244,15 +240,15 @@ private Q_SLOTS:
 
     void clickOnTheCheckBoxCellSaysTheGridIsNotEditable() {
         TessixGrid& grid = *window->Tessix3;
-        boxes->answer(vbOK);
+        services->boxes.answer(vbOK);
         QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cellRect(grid, 1, DrawCol).center());
-        QCOMPARE(boxes->shown().size(), 1);
-        QCOMPARE(boxes->shown()[0].request.text, QString("The grid isn't editable!"));
-        QCOMPARE(boxes->shown()[0].request.flags, int(vbOKOnly));
+        QCOMPARE(services->boxes.shown().size(), 1);
+        QCOMPARE(services->boxes.shown()[0].request.text, QString("The grid isn't editable!"));
+        QCOMPARE(services->boxes.shown()[0].request.flags, int(vbOKOnly));
         QCOMPARE(grid.CellCheckState(1, DrawCol), int(CheckUnchecked));
         // Other cells say nothing.
         QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cellRect(grid, 2, DrawCol).center());
-        QCOMPARE(boxes->shown().size(), 1);
+        QCOMPARE(services->boxes.shown().size(), 1);
     }
 };
 

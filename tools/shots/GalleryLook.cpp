@@ -3,7 +3,9 @@
 #include "components/grid/TessixGrid.h"
 #include "platform/Colors.h"
 
+#include <QLabel>
 #include <QPainter>
+#include <QVBoxLayout>
 
 void setGalleryLook(TessixGrid& grid) {
     FontObject font = grid.Font();
@@ -19,6 +21,17 @@ void setGalleryLook(TessixGrid& grid) {
     grid.SetSelAlpha(255);
     grid.SetFocusRectColor1(RGB(40, 110, 190));
     grid.SetFocusRectColor2(RGB(40, 110, 190));
+}
+
+QWidget* titled(const QString& title, QWidget* content, QWidget* below) {
+    auto* box = new QWidget;
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(new QLabel(title));
+    layout->addWidget(content, 1);
+    if (below)
+        layout->addWidget(below);
+    return box;
 }
 
 QPixmap paintedIcon(const std::function<void(QPainter&)>& draw) {

@@ -6,10 +6,15 @@
 #include <functional>
 
 class QPainter;
+class QString;
+class QWidget;
 class TessixGrid;
 
 // Font, frame, grid lines, odd/even rows, selection and focus rectangle.
 void setGalleryLook(TessixGrid& grid);
+
+// The content under a caption, with an optional widget under it (values shown as text).
+QWidget* titled(const QString& title, QWidget* content, QWidget* below = nullptr);
 
 // A 16 x 16 icon painted in code, antialiased on a transparent ground.
 QPixmap paintedIcon(const std::function<void(QPainter&)>& draw);

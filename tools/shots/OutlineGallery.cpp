@@ -6,7 +6,6 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QVBoxLayout>
 #include <vector>
 
 namespace {
@@ -154,16 +153,6 @@ TessixGrid* scrolled() {
     return grid;
 }
 
-QWidget* titled(const QString& title, QWidget* content) {
-    auto* box = new QWidget;
-    auto* layout = new QVBoxLayout(box);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new QLabel(title));
-    layout->addWidget(content, 1);
-    content->setParent(box);
-    return box;
-}
-
 } // namespace
 
 QWidget* makeOutlineGallery() {
@@ -175,12 +164,7 @@ QWidget* makeOutlineGallery() {
     layout->addWidget(titled(QStringLiteral("Grouped by country and status"), grouped()), 37);
     TessixGrid* bars = scrolled();
     auto* barsValues = new QLabel;
-    auto* barsBox = new QWidget;
-    auto* barsLayout = new QVBoxLayout(barsBox);
-    barsLayout->setContentsMargins(0, 0, 0, 0);
-    barsLayout->addWidget(titled(QStringLiteral("Both scroll bars"), bars), 1);
-    barsLayout->addWidget(barsValues);
-    layout->addWidget(barsBox, 26);
+    layout->addWidget(titled(QStringLiteral("Both scroll bars"), bars, barsValues), 26);
     // The bars' ranges follow the shown size: scroll once the page is laid out.
     QObject::connect(bars, &TessixGrid::ScrollBarVisibilityChanged, barsValues, [=] {
         for (GridScrollBar* bar : {&bars->VScrollBar(), &bars->HScrollBar()})

@@ -1,5 +1,6 @@
 #include "ShotPages.h"
 
+#include "FrozenGallery.h"
 #include "GridGallery.h"
 #include "OutlineGallery.h"
 #include "app/Global.h"
@@ -8,14 +9,20 @@
 #include "launcher/frmTip.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
+#include "runtime/Random.h"
 #include "samples/features/frmCustomDraw.h"
+#include "samples/features/frmCustomSort.h"
 #include "samples/features/frmMemMng.h"
+#include "samples/features/frmMultiColSort.h"
 #include "samples/full/frmMyCustomers.h"
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QFile>
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -110,6 +117,46 @@ QWidget* messageBoxes() {
     return page;
 }
 
+// A click on a column's header item, as the user makes it (with Shift, Ctrl or Alt to add the
+// column to the sort).
+void clickHeader(TessixGrid* grid, const QString& key, Qt::KeyboardModifiers modifiers = {}) {
+    int left = 0;
+    for (int pos = 1; pos < grid->ColPos(key); ++pos)
+        left += grid->ColWidth(grid->ColAtPos(pos));
+    const QPointF point(left + grid->ColWidth(key) / 2, grid->Header().Height() / 2);
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, point, grid->viewport()->mapToGlobal(point), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                          modifiers);
+        QApplication::sendEvent(grid->viewport(), &event);
+    }
+}
+
+// The window shown and laid out, so clicks land where the user sees the headers.
+template <class Window> Window* shownWindow() {
+    vb::Randomize(7); // the same sample data in every picture
+    auto* window = new Window;
+    window->show();
+    QApplication::processEvents();
+    return window;
+}
+
+// "Custom Sorting" sorted by IP address.
+frmCustomSort* customSortWindow() {
+    auto* window = shownWindow<frmCustomSort>();
+    clickHeader(window->Tessix1, QStringLiteral("ip"));
+    return window;
+}
+
+// "Multi Columns Sort Demo" sorted by company, sum and date.
+frmMultiColSort* multiColSortWindow() {
+    auto* window = shownWindow<frmMultiColSort>();
+    clickHeader(window->Tessix1, QStringLiteral("company"));
+    clickHeader(window->Tessix1, QStringLiteral("sum"), Qt::ShiftModifier);
+    clickHeader(window->Tessix1, QStringLiteral("date"), Qt::ControlModifier);
+    return window;
+}
+
 // "Tessix Custom Draw Demo" held mid-animation: the bar at 40 %, the pie at 144 degrees.
 QWidget* customDrawWindow() {
     auto* window = new frmCustomDraw;
@@ -140,12 +187,29 @@ std::vector<ShotPage> AllShotPages() {
         {QStringLiteral("frmTip"), [] { return tipWindow(); }},
         {QStringLiteral("grid-gallery"), [] { return makeGridGallery(); }},
         {QStringLiteral("grid-outline-gallery"), [] { return makeOutlineGallery(); }},
+        {QStringLiteral("grid-frozen-gallery"), [] { return makeFrozenGallery(); }},
         {QStringLiteral("message-boxes"), [] { return messageBoxes(); }},
         {QStringLiteral("frmMyCustomers"), [] { return static_cast<QWidget*>(customersWindow()); }},
         {QStringLiteral("frmMyCustomers-grouped"),
          [] {
              frmMyCustomers* window = customersWindow();
              window->optGrpCountries->setChecked(true);
+             return static_cast<QWidget*>(window);
+         }},
+        {QStringLiteral("frmCustomSort"), [] { return static_cast<QWidget*>(customSortWindow()); }},
+        {QStringLiteral("frmCustomSort-filtered"),
+         [] {
+             frmCustomSort* window = customSortWindow();
+             clickHeader(window->Tessix1, QStringLiteral("mem"));
+             window->chkFiltMem->setChecked(true);
+             return static_cast<QWidget*>(window);
+         }},
+        {QStringLiteral("frmMultiColSort"),
+         [] { return static_cast<QWidget*>(multiColSortWindow()); }},
+        {QStringLiteral("frmMultiColSort-onlyicons"),
+         [] {
+             frmMultiColSort* window = multiColSortWindow();
+             window->optSortInfoOnlyIcon->setChecked(true);
              return static_cast<QWidget*>(window);
          }},
         {QStringLiteral("frmCustomDraw"), [] { return customDrawWindow(); }},

@@ -5,6 +5,7 @@
 // Events with only plain inputs (CellMouseEnter, CurRowChange...) pass them directly.
 
 #include "components/grid/FontObject.h"
+#include "components/grid/GridDataObject.h"
 #include "components/grid/GridTypes.h"
 #include "runtime/Variant.h"
 
@@ -230,6 +231,13 @@ struct GetGroupValueArgs {
     QString caption;    // in: the cell's shown text
 };
 
+// RequestNewRow (virtual mode): the grid is about to add row `row`. noMoreRows = true: it
+// adds none and asks no more until it is emptied.
+struct RequestNewRowArgs {
+    int row = 0;
+    bool noMoreRows = false;
+};
+
 // Scroll bars: 0 horizontal, 1 vertical.
 enum GridScrollBarCode : int { ScrollBarHorizontal = 0, ScrollBarVertical = 1 };
 // ScrollBarBeforeScroll reasons.
@@ -243,3 +251,38 @@ enum GridScrollReason : int {
 };
 // DisplayMode of a scroll bar.
 enum GridScrollBarMode : int { ScrollBarNever = 0, ScrollBarWhenNeeded = 1, ScrollBarAlways = 2 };
+
+// ----- Drag and drop with other programs (GridDragDrop) -----
+
+// OLEStartDrag: OLEDrag asks for the data. A handler that sets none drags the selection as
+// text (Ctrl+C's text); allowedEffects 0 starts no drag.
+struct OLEStartDragArgs {
+    GridDataObject& data;
+    int allowedEffects = DropEffectCopy; // GridDropEffect bits
+};
+
+// OLECompleteDrag: the drag OLEDrag started has ended.
+struct OLECompleteDragArgs {
+    int effect = DropEffectNone; // what the target did; none = cancelled, refused or not started
+};
+
+// OLEDragOver state.
+enum GridDragState : int { DragStateEnter = 0, DragStateLeave = 1, DragStateOver = 2 };
+
+// OLEDragDrop: a drop on the grid; effect arrives as the last OLEDragOver left it and goes
+// back to the source as the handler leaves it (0: nothing was done). x, y in viewport pixels.
+struct OLEDragDropArgs {
+    GridDataObject& data;
+    int effect = DropEffectNone;
+    int button = MouseNone;
+    int shift = ShiftNone;
+    int x = 0;
+    int y = 0;
+};
+
+// OLEDragOver: something is dragged over the grid (OLEDropMode 1), the drop's arguments and
+// the state. effect arrives as the effects the source offers; the handler narrows it, 0
+// refuses (the no-drop cursor).
+struct OLEDragOverArgs : OLEDragDropArgs {
+    int state = DragStateOver;
+};

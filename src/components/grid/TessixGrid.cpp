@@ -451,6 +451,40 @@ void TessixGrid::StretchCol(const ColRef& col) {
     d->sizing.stretchCol(d->store.ColIndex(col));
 }
 
+// ----- Frozen columns -----
+
+int TessixGrid::FrozenCols() const {
+    return d->store.FrozenCols();
+}
+
+void TessixGrid::SetFrozenCols(int count) {
+    d->store.SetFrozenCols(count);
+}
+
+int TessixGrid::FrozenEdgeWidth() const {
+    return d->frozen.EdgeWidth();
+}
+
+bool TessixGrid::SetFrozenEdgeWidth(int px) {
+    return d->frozen.SetEdgeWidth(px);
+}
+
+OleColor TessixGrid::FrozenEdgeColor() const {
+    return d->frozen.EdgeColor();
+}
+
+void TessixGrid::SetFrozenEdgeColor(OleColor color) {
+    d->frozen.SetEdgeColor(color);
+}
+
+bool TessixGrid::DrawFrozenEdgeAlways() const {
+    return d->frozen.DrawEdgeAlways();
+}
+
+void TessixGrid::SetDrawFrozenEdgeAlways(bool on) {
+    d->frozen.SetDrawEdgeAlways(on);
+}
+
 // ----- Row text -----
 
 int TessixGrid::RowTextCol() const {
@@ -754,10 +788,32 @@ GridContextMenu& TessixGrid::ContextMenu(int area) {
     return d->editor.contextMenu(area);
 }
 
+// ----- Drag and drop with other programs -----
+
+void TessixGrid::OLEDrag() {
+    d->dragDrop.OLEDrag();
+}
+
+int TessixGrid::OLEDropMode() const {
+    return d->dragDrop.OLEDropMode();
+}
+
+void TessixGrid::SetOLEDropMode(int mode) {
+    d->dragDrop.SetOLEDropMode(mode);
+}
+
 // ----- Recordsets -----
 
 bool TessixGrid::FillFromRS(GridRecordSource& records, std::optional<int> mode) {
     return loadRecords(d->store, *d, records, mode, d->options.rowKeysFromRS == 1);
+}
+
+bool TessixGrid::VirtualMode() const {
+    return d->virtualRows.enabled();
+}
+
+void TessixGrid::SetVirtualMode(bool on) {
+    d->virtualRows.setEnabled(on);
 }
 
 int TessixGrid::RowKeysFromRS() const {

@@ -210,6 +210,20 @@ public:
     // until StretchCol(0) or until the user resizes it.
     void StretchCol(const ColRef& col);
 
+    // ----- Frozen columns -----
+    // The first `count` display positions stay in place at the left while the rest scroll;
+    // the count may name columns still to be added. Dragging a header across the edge moves
+    // the column between the areas and changes the count.
+    int FrozenCols() const;
+    void SetFrozenCols(int count);
+    int FrozenEdgeWidth() const;
+    bool SetFrozenEdgeWidth(int px); // 0 (none) to 10 pixels; false (nothing changes) otherwise
+    OleColor FrozenEdgeColor() const;
+    void SetFrozenEdgeColor(OleColor color);
+    // The edge shows with the grid lines; with this on also while GridLines is none.
+    bool DrawFrozenEdgeAlways() const;
+    void SetDrawFrozenEdgeAlways(bool on);
+
     // ----- Row text (ShowRowText is among the look members) -----
     int RowTextCol() const;
     int RowTextStartCol() const;
@@ -300,6 +314,13 @@ public:
     ::ComboLists& ComboLists();
     GridContextMenu& ContextMenu(int area); // GridMenuArea codes
 
+    // ----- Drag and drop with other programs -----
+    // A drag with the grid as the source: OLEStartDrag gives the data (none set: the
+    // selection as text); returns once the user dropped or cancelled, after OLECompleteDrag.
+    void OLEDrag();
+    int OLEDropMode() const;
+    void SetOLEDropMode(int mode); // 0 none, 1 drops reported (OLEDragOver, OLEDragDrop)
+
     // ----- Recordsets -----
     // The modes (none, 0, 1, 2) are in the grid's README, "Recordset loading". false for
     // another mode or when reading the records failed (the records keep the error).
@@ -307,6 +328,11 @@ public:
     // 1: every loaded row gets the text of its record's AbsolutePosition as its key.
     int RowKeysFromRS() const;
     void SetRowKeysFromRS(int value);
+
+    // ----- Virtual mode -----
+    // The grid asks for its rows as the view needs them (RequestNewRow, RequestRowData).
+    bool VirtualMode() const;
+    void SetVirtualMode(bool on);
 
     // The parts inside, for the grid's own tests and benchmarks: the type is complete only
     // where the grid's internal headers may be included.
@@ -352,6 +378,11 @@ Q_SIGNALS:
     void AfterColMove();
     void AfterColResize();
     void StartDrag();
+    // Drag and drop with other programs (GridEvents.h)
+    void OLEStartDrag(OLEStartDragArgs& args);
+    void OLECompleteDrag(OLECompleteDragArgs& args);
+    void OLEDragOver(OLEDragOverArgs& args);
+    void OLEDragDrop(OLEDragDropArgs& args);
     void RequestCellToolTip(ToolTipArgs& args);
     void RequestColHeaderToolTip(ToolTipArgs& args);
     // Editing
@@ -372,6 +403,10 @@ Q_SIGNALS:
     void BeforeExpandRow(int row, bool expand);
     void GetGroupValue(GetGroupValueArgs& args);
     void AfterGroupRowCreate(int row);
+    // Virtual mode: the grid is about to add row args.row (noMoreRows refuses it and ends
+    // the requests until the grid is emptied); then the accepted row waits for its cells.
+    void RequestNewRow(RequestNewRowArgs& args);
+    void RequestRowData(int row);
     // Scroll bars (bar: 0 horizontal, 1 vertical) and the desktop
     // Before a scroll by the user (bar, keys, wheel); reason GridScrollReason.
     void ScrollBarBeforeScroll(int bar, int reason, bool mouseWheel);

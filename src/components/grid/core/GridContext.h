@@ -13,6 +13,7 @@ class QAbstractScrollArea;
 class ComboLists;
 class GridCurrentCell;
 class GridEventSink;
+class GridFrozenColumns;
 class GridGeometry;
 class GridHeader;
 class GridHeaderView;
@@ -37,6 +38,8 @@ public:
     virtual void endUpdate() = 0;
     // Brings the scroll ranges up to date now, also inside a batch.
     virtual void updateScrollRanges() = 0;
+    // True while the rows are being painted: nothing may add or remove rows then.
+    virtual bool painting() const = 0;
 };
 
 struct GridContext {
@@ -56,6 +59,7 @@ struct GridContext {
     GridHeaderView& headerView;
     GridSizing& sizing;
     GridScrollBars& scrollBars;
+    GridFrozenColumns& frozen;
     // the current cell and the selection
     GridSelection& selection;
     GridNavigation& navigation;

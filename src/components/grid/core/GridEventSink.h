@@ -49,6 +49,10 @@
     X(AfterColMove, (), ())                                                                        \
     X(AfterColResize, (), ())                                                                      \
     X(StartDrag, (), ())                                                                           \
+    X(OLEStartDrag, (OLEStartDragArgs & args), (args))                                             \
+    X(OLECompleteDrag, (OLECompleteDragArgs & args), (args))                                       \
+    X(OLEDragOver, (OLEDragOverArgs & args), (args))                                               \
+    X(OLEDragDrop, (OLEDragDropArgs & args), (args))                                               \
     X(RequestCellToolTip, (ToolTipArgs & args), (args))                                            \
     X(RequestColHeaderToolTip, (ToolTipArgs & args), (args))                                       \
     /* editing */                                                                                  \
@@ -67,6 +71,9 @@
     X(BeforeExpandRow, (int row, bool expand), (row, expand))                                      \
     X(GetGroupValue, (GetGroupValueArgs & args), (args))                                           \
     X(AfterGroupRowCreate, (int row), (row))                                                       \
+    /* virtual mode */                                                                             \
+    X(RequestNewRow, (RequestNewRowArgs & args), (args))                                           \
+    X(RequestRowData, (int row), (row))                                                            \
     /* scroll bars and the desktop */                                                              \
     X(ScrollBarBeforeScroll, (int bar, int reason, bool mouseWheel), (bar, reason, mouseWheel))    \
     X(ScrollBarPosChanged, (int bar, int value), (bar, value))                                     \

@@ -4,6 +4,7 @@
 
 #include <QAbstractScrollArea>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTimer>
 #include <algorithm>
@@ -17,15 +18,16 @@ GridViewport GridContext::viewport() const {
 
 GridPrivate::GridPrivate(QAbstractScrollArea& area, GridEventSink& events)
     : sort(store), comboLists([this] { return store.fontData(); }, [this] { repaint(false); }),
-      context{area,    *this,      events,     store,      sort,   look,
-              options, images,     comboLists, geometry,   header, headerView,
-              sizing,  scrollBars, selection,  navigation, current},
+      context{area,    *this,      events,     store,     sort,       look,
+              options, images,     comboLists, geometry,  header,     headerView,
+              sizing,  scrollBars, frozen,     selection, navigation, current},
       geometrySource(context), geometry(geometrySource), header(context), headerView(context),
-      sizing(context), scrollBars(context), vScrollBar(scrollBars, ScrollBarVertical),
-      hScrollBar(scrollBars, ScrollBarHorizontal), grouping(store, events),
-      selectionSource(context), selection(selectionSource, events),
+      sizing(context), scrollBars(context), frozen(context),
+      vScrollBar(scrollBars, ScrollBarVertical), hScrollBar(scrollBars, ScrollBarHorizontal),
+      grouping(store, events), selectionSource(context), selection(selectionSource, events),
       navigation(selectionSource, events), current(context), painter(context), outline(context),
-      input(context), editor(context), m_area(area), m_features{&input, &editor, &scrollBars} {
+      virtualRows(context), input(context), dragDrop(context), clipboard(context), editor(context),
+      m_area(area), m_features{&virtualRows, &input, &editor, &scrollBars, &frozen} {
     store.setChangeHandler([this](const GridChange& c) { onStoreChange(c); });
     store.setComboTextFn([this](const QString& list, const Variant& value) {
         return comboLists.entryText(list, value);
@@ -41,7 +43,7 @@ GridPrivate::GridPrivate(QAbstractScrollArea& area, GridEventSink& events)
                           events.AfterSort();
                           repaint(true);
                       });
-    input.setCellActions({&outline, &editor});
+    input.setCellActions({&outline, &editor, &clipboard});
     navigation.setBeforeCellChange(
         [this](int row, int col) { editor.currentCellMoving(row, col); });
     updateScrollRanges();
@@ -143,7 +145,7 @@ void GridPrivate::Refresh() {
 }
 
 void GridPrivate::RedrawCell(int row, int col) {
-    const QRect r = context.viewport().cellRect(row, col);
+    const QRect r = context.viewport().shownCellRect(row, col);
     if (updating())
         m_pendingRepaint = true;
     else if (!r.isEmpty())
@@ -151,20 +153,26 @@ void GridPrivate::RedrawCell(int row, int col) {
 }
 
 void GridPrivate::updateScrollRanges() {
-    const QSize area = context.viewport().rowsArea().size();
+    const GridViewport viewport = context.viewport();
+    const QSize area = viewport.rowsArea().size();
     QScrollBar* v = m_area.verticalScrollBar();
-    v->setRange(0, std::max(0, geometry.totalHeight() - area.height()));
+    // While a virtual grid may get more rows, the user can scroll a page past the last one
+    // (which asks for the rows there).
+    const int more =
+        virtualRows.moreMayCome() && geometry.totalHeight() > area.height() ? area.height() : 0;
+    v->setRange(0, std::max(0, geometry.totalHeight() - area.height()) + more);
     v->setPageStep(std::max(1, area.height()));
     v->setSingleStep(std::max(1, store.DefaultRowHeight()));
     QScrollBar* h = m_area.horizontalScrollBar();
-    h->setRange(0, std::max(0, geometry.totalWidth() - area.width()));
-    h->setPageStep(std::max(1, area.width()));
+    h->setRange(0, viewport.scrollXMax());
+    h->setPageStep(viewport.scrollXPage());
     h->setSingleStep(20);
 }
 
 // ----- The widget's events -----
 
 void GridPrivate::paint(QPainter& p, const QRect& exposed) {
+    QScopedValueRollback painting(m_painting, true);
     const GridViewport viewport = context.viewport();
     painter.paint(p, viewport, exposed);
     for (GridFeature* feature : m_features)

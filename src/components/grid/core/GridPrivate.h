@@ -16,7 +16,9 @@
 #include "core/GridFeature.h"
 #include "core/GridSettings.h"
 #include "core/GridSpaces.h"
+#include "input/GridClipboard.h"
 #include "input/GridCurrentCell.h"
+#include "input/GridDragDrop.h"
 #include "input/GridEditor.h"
 #include "input/GridInput.h"
 #include "input/GridNavigation.h"
@@ -25,12 +27,14 @@
 #include "model/GridGrouping.h"
 #include "model/GridSort.h"
 #include "model/GridStore.h"
+#include "view/GridFrozenColumns.h"
 #include "view/GridGeometry.h"
 #include "view/GridHeaderView.h"
 #include "view/GridImageLists.h"
 #include "view/GridPainter.h"
 #include "view/GridScrollBars.h"
 #include "view/GridSizing.h"
+#include "view/GridVirtualRows.h"
 
 #include <vector>
 
@@ -60,6 +64,7 @@ public:
     GridHeaderView headerView;
     GridSizing sizing;
     GridScrollBars scrollBars;
+    GridFrozenColumns frozen;
     GridScrollBar vScrollBar;
     GridScrollBar hScrollBar;
     GridGrouping grouping;
@@ -69,7 +74,10 @@ public:
     GridCurrentCell current;
     GridPainter painter;
     GridOutline outline;
+    GridVirtualRows virtualRows;
     GridInput input;
+    GridDragDrop dragDrop;
+    GridClipboard clipboard;
     GridEditor editor; // goes first: it watches the widget
 
     // ----- The widget's events -----
@@ -98,6 +106,7 @@ public:
     void beginUpdate() override { ++m_updateDepth; }
     void endUpdate() override;
     void updateScrollRanges() override;
+    bool painting() const override { return m_painting; }
 
 private:
     void onStoreChange(const GridChange& change);
@@ -107,11 +116,13 @@ private:
 
     QAbstractScrollArea& m_area;
     // Store changes, layout changes, input and overlays go to these, in this order: the
-    // input unit first (the current cell follows its row before the editor places itself),
-    // the scroll bars last (they report once the layout is in).
+    // virtual rows first (the rows a key moves onto are there before it is handled), then the
+    // input unit (the current cell follows its row before the editor places itself), the
+    // scroll bars (they report once the layout is in); the frozen edge is drawn over the rows.
     std::vector<GridFeature*> m_features;
     int m_updateDepth = 0;
     bool m_pendingRepaint = false;
     bool m_pendingLayout = false;
     bool m_styleQueued = false;
+    bool m_painting = false;
 };

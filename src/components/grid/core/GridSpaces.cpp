@@ -29,9 +29,10 @@ int GridGeometrySource::rowHeight(int row) const {
 }
 
 QVector<GridGeometry::ColumnSpan> GridGeometrySource::displayedColumns() const {
+    const GridStore& s = m_context.store;
     QVector<GridGeometry::ColumnSpan> cols;
-    m_context.store.forEachShownColumn([&cols](int col, const GridColumn& c) {
-        cols.push_back({col, c.Width()});
+    s.forEachShownColumn([&](int col, const GridColumn& c, int pos) {
+        cols.push_back({col, c.Width(), s.colPosFrozen(pos)});
     });
     return cols;
 }

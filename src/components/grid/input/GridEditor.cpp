@@ -258,8 +258,9 @@ bool GridEditor::openList(int row, int col, QChar jump) {
     connect(m_popup, &GridComboPopup::finished, this,
             [this, serial](int index) { listFinished(serial, index); });
     m_context.repaint(); // the button shows in the edited cell
-    m_popup->open(globalRect(m_context.area.viewport(), m_context.viewport().cellRect(row, col)),
-                  list->FindItem(s.oldValue));
+    m_popup->open(
+        globalRect(m_context.area.viewport(), m_context.viewport().shownCellRect(row, col)),
+        list->FindItem(s.oldValue));
     if (!jump.isNull())
         m_popup->jumpTo(jump);
     return true;
@@ -444,12 +445,15 @@ void GridEditor::placeEditor() {
     QWidget* editor = editorWidget();
     if (!editor)
         return;
-    QRect r = m_context.viewport().cellRect(m_session->row, m_session->col);
+    const GridViewport viewport = m_context.viewport();
+    QRect r = viewport.cellRect(m_session->row, m_session->col);
     // Leave the grid lines visible around the editor.
     const int lines = m_context.look.gridLines;
     r.adjust(0, 0, lines & GridLinesVertical ? -1 : 0, lines & GridLinesHorizontal ? -1 : 0);
+    // Only over the part of the cell that shows: never over the frozen columns.
+    r &= viewport.columnArea(m_session->col) & viewport.rowsArea();
     if (r.isEmpty()) {
-        editor->move(-10000, -10000); // the cell is not shown (hidden column or row)
+        editor->move(-10000, -10000); // the cell is not shown (hidden, or scrolled away)
         return;
     }
     if (editor->geometry() != r)

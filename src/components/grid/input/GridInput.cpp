@@ -27,6 +27,7 @@
 #include "input/GridSelection.h"
 #include "model/GridSort.h"
 #include "model/GridStore.h"
+#include "view/GridFrozenColumns.h"
 #include "view/GridGeometry.h"
 #include "view/GridHeaderView.h"
 #include "view/GridScrollBars.h"
@@ -45,12 +46,6 @@
 namespace {
 
 using Select = GridCurrentCell::Select;
-
-int buttonCode(Qt::MouseButtons buttons) {
-    return (buttons & Qt::LeftButton ? MouseLeft : 0) |
-           (buttons & Qt::RightButton ? MouseRight : 0) |
-           (buttons & Qt::MiddleButton ? MouseMiddle : 0);
-}
 
 std::optional<GridMove> moveForKey(int key, Qt::KeyboardModifiers mods) {
     const bool ctrl = mods & Qt::ControlModifier;
@@ -270,7 +265,7 @@ bool GridInput::mouseMove(QMouseEvent* e) {
         break;
     case Gesture::Header:
         if (dragged && m_context.header.DragColumns()) {
-            BeforeColDragArgs args{m_pressCol, false, m_context.geometry.columns().size() == 1};
+            BeforeColDragArgs args{m_pressCol, false, m_context.frozen.lastInArea(m_pressCol)};
             m_context.events.BeforeColDrag(args);
             // A handler that showed a box may have taken the button release.
             if (args.cancel || !(QGuiApplication::mouseButtons() & Qt::LeftButton))
@@ -334,16 +329,18 @@ bool GridInput::mouseRelease(QMouseEvent* e) {
                 sortByHeader(pressCol, e->modifiers());
         }
         break;
-    case Gesture::ColumnDrag: {
-        const int newPos = dropPosition(pos);
-        if (newPos != m_context.store.ColPos(pressCol)) {
-            ColHeaderDragOverArgs args{pressCol, newPos, false, false};
+    case Gesture::ColumnDrag:
+        if (const auto drop = m_context.frozen.dropAt(pressCol, pos.x())) {
+            ColHeaderDragOverArgs args{pressCol, drop->newPos, false, drop->crossesBoundary};
             m_context.events.ColHeaderDragOver(args);
-            if (!args.cancel && m_context.store.SetColPos(pressCol, newPos))
+            // A handler that showed a box may have changed the columns meanwhile.
+            if (!args.cancel && m_context.store.SetColPos(pressCol, drop->newPos)) {
+                if (drop->crossesBoundary)
+                    m_context.store.SetFrozenCols(drop->frozenCols);
                 m_context.events.AfterColMove();
+            }
         }
         break;
-    }
     case Gesture::SelectedCell:
         m_context.selection.selectOnly(m_context.navigation.current());
         break;
@@ -499,16 +496,6 @@ int GridInput::dividerAt(const QPoint& pos) const {
     return column && column->AllowSizing() ? left : 0;
 }
 
-int GridInput::dropPosition(const QPoint& pos) const {
-    const int target = m_context.viewport().colAt(pos.x());
-    if (target > 0)
-        return m_context.store.ColPos(target);
-    const QList<int> cols = m_context.selection.space().shownColumns();
-    if (cols.isEmpty())
-        return 0;
-    return m_context.store.ColPos(pos.x() <= 0 ? cols.first() : cols.last());
-}
-
 void GridInput::sortByHeader(int col, Qt::KeyboardModifiers mods) {
     const GridColumn* column = m_context.store.ColObject(col);
     if (!column)
@@ -633,7 +620,8 @@ std::optional<GridToolTipContent> GridInput::toolTipAt(const QPoint& pos) {
         if (args.col <= 0)
             return std::nullopt;
         m_context.events.RequestColHeaderToolTip(args);
-        area = m_context.viewport().headerItemRect(args.col);
+        const GridViewport viewport = m_context.viewport();
+        area = viewport.headerItemRect(args.col) & viewport.columnArea(args.col);
     } else {
         const auto [row, col] = hitAt(pos);
         if (row <= 0 || col == 0)
@@ -641,7 +629,7 @@ std::optional<GridToolTipContent> GridInput::toolTipAt(const QPoint& pos) {
         args.row = row;
         args.col = col;
         m_context.events.RequestCellToolTip(args);
-        area = m_context.viewport().cellRect(row, col);
+        area = m_context.viewport().shownCellRect(row, col);
     }
     if (args.text.isEmpty())
         return std::nullopt;

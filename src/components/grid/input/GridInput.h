@@ -68,7 +68,6 @@ private:
     void setHotCell(int row, int col);
     void setHotColumn(int col);
     int dividerAt(const QPoint& pos) const; // column whose right edge is under pos, or 0
-    int dropPosition(const QPoint& pos) const;
     void sortByHeader(int col, Qt::KeyboardModifiers mods);
     void endGesture();
     std::optional<GridToolTipContent> toolTipAt(const QPoint& pos);

@@ -29,3 +29,9 @@ int shiftState(Qt::KeyboardModifiers mods) {
     return (mods & Qt::ShiftModifier ? ShiftShift : 0) |
            (mods & Qt::ControlModifier ? ShiftCtrl : 0) | (mods & Qt::AltModifier ? ShiftAlt : 0);
 }
+
+int buttonCode(Qt::MouseButtons buttons) {
+    return (buttons & Qt::LeftButton ? MouseLeft : 0) |
+           (buttons & Qt::RightButton ? MouseRight : 0) |
+           (buttons & Qt::MiddleButton ? MouseMiddle : 0);
+}

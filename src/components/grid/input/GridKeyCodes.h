@@ -1,5 +1,5 @@
 #pragma once
-// The key codes and shift states the windows' key events carry.
+// The key codes, shift states and mouse buttons the windows' input events carry.
 
 #include "core/GridInternal.h"
 
@@ -11,3 +11,5 @@ class QKeyEvent;
 int windowsKeyCode(const QKeyEvent* e);
 // ShiftState bits (GridShiftState) of keyboard modifiers.
 int shiftState(Qt::KeyboardModifiers mods);
+// GridMouseButton bits of mouse buttons.
+int buttonCode(Qt::MouseButtons buttons);

@@ -9,7 +9,8 @@
 
 namespace {
 
-const QString ColTag = QStringLiteral("TXL1");
+const QString ColTag = QStringLiteral("TXL2");
+const QString ColTagWithoutFrozen = QStringLiteral("TXL1");
 const QString SortTag = QStringLiteral("TXS1");
 
 // Every character but letters, digits and "-._~" escaped (separators and control characters
@@ -60,27 +61,35 @@ bool parseInt(const QString& text, int min, int max, int& out) {
     return ok && out >= min && out <= max;
 }
 
-// "<tag>;<count>;entry;entry..." -> the entries' fields, or nullopt when the frame is wrong.
-std::optional<std::vector<QStringList>> parseFrame(const GridStore& store, const QString& text,
-                                                   const QString& tag) {
+// "<tag>;<count>;<header>...;entry;entry..." -> the header fields after the count (as many
+// as asked for) and the entries' fields, or nullopt when the frame is wrong.
+struct Frame {
+    QStringList header;
+    std::vector<QStringList> entries;
+};
+
+std::optional<Frame> parseFrame(const GridStore& store, const QString& text, const QString& tag,
+                                int headerFields = 0) {
     const QStringList parts = text.split(u';');
     int count = 0;
-    if (parts.size() < 2 || parts[0] != tag || !parseInt(parts[1], 0, 0xFFFF, count) ||
-        count != store.ColCount())
+    if (parts.size() < 2 + headerFields || parts[0] != tag ||
+        !parseInt(parts[1], 0, 0xFFFF, count) || count != store.ColCount())
         return std::nullopt;
-    std::vector<QStringList> entries;
-    for (qsizetype i = 2; i < parts.size(); ++i) {
+    Frame result{parts.mid(2, headerFields), {}};
+    for (qsizetype i = 2 + headerFields; i < parts.size(); ++i) {
         QStringList fields = parts[i].split(u',');
         if (fields.size() != 3)
             return std::nullopt;
-        entries.push_back(std::move(fields));
+        result.entries.push_back(std::move(fields));
     }
-    return entries;
+    return result;
 }
 
 template <typename Encode>
-QString frame(const GridStore& store, const QString& tag, int n, Encode entry) {
+QString frame(const GridStore& store, const QString& tag, const QStringList& header, int n,
+              Encode entry) {
     QStringList parts{tag, QString::number(store.ColCount())};
+    parts << header;
     for (int i = 0; i < n; ++i)
         parts << entry(i);
     return parts.join(u';');
@@ -89,7 +98,8 @@ QString frame(const GridStore& store, const QString& tag, int n, Encode entry) {
 } // namespace
 
 QString encodeColLayout(const GridStore& store) {
-    return frame(store, ColTag, store.ColCount(), [&](int i) {
+    const int frozen = std::min(store.FrozenCols(), store.ColCount());
+    return frame(store, ColTag, {QString::number(frozen)}, store.ColCount(), [&](int i) {
         const int col = store.ColAtPos(i + 1);
         const GridColumn* c = store.ColObject(col);
         return entryText(columnToken(store, col), c->Width(), c->Visible() ? 1 : 0);
@@ -97,8 +107,12 @@ QString encodeColLayout(const GridStore& store) {
 }
 
 bool applyColLayout(GridStore& store, const QString& text) {
-    const auto entries = parseFrame(store, text, ColTag);
-    if (!entries || int(entries->size()) != store.ColCount())
+    const bool withFrozen = !text.startsWith(ColTagWithoutFrozen);
+    const auto parsed = withFrozen ? parseFrame(store, text, ColTag, 1)
+                                   : parseFrame(store, text, ColTagWithoutFrozen);
+    int frozen = store.FrozenCols();
+    if (!parsed || int(parsed->entries.size()) != store.ColCount() ||
+        (withFrozen && !parseInt(parsed->header[0], 0, store.ColCount(), frozen)))
         return false;
     struct Item {
         int col, width;
@@ -106,7 +120,7 @@ bool applyColLayout(GridStore& store, const QString& text) {
     };
     std::vector<Item> items;
     std::set<int> seen;
-    for (const QStringList& f : *entries) {
+    for (const QStringList& f : parsed->entries) {
         Item item{parseColumn(store, f[0]), 0, true};
         int visible = 0;
         if (item.col < 1 || !seen.insert(item.col).second ||
@@ -121,24 +135,25 @@ bool applyColLayout(GridStore& store, const QString& text) {
         c->SetWidth(items[pos].width);
         c->SetVisible(items[pos].visible);
     }
+    store.SetFrozenCols(frozen);
     return true;
 }
 
 QString encodeSortLayout(const GridStore& store, const GridSort& sort) {
     const std::vector<SortKey> keys = sort.keys();
-    return frame(store, SortTag, int(keys.size()), [&](int i) {
+    return frame(store, SortTag, {}, int(keys.size()), [&](int i) {
         const SortKey& k = keys[size_t(i)];
         return entryText(columnToken(store, k.col), k.order, k.sortType);
     });
 }
 
 bool applySortLayout(GridStore& store, GridSort& sort, const QString& text) {
-    const auto entries = parseFrame(store, text, SortTag);
-    if (!entries)
+    const auto parsed = parseFrame(store, text, SortTag);
+    if (!parsed)
         return false;
     std::vector<SortKey> keys;
     std::set<int> seen;
-    for (const QStringList& f : *entries) {
+    for (const QStringList& f : parsed->entries) {
         SortKey k;
         k.col = parseColumn(store, f[0]);
         if (k.col == 0 || !seen.insert(k.col).second || !parseInt(f[1], 0, 1, k.order) ||

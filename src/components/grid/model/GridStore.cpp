@@ -158,6 +158,8 @@ GridColumn* GridStore::AddCol(const QString& key, const QString& headerText, int
         if (idx >= at)
             ++idx;
     m_order.insert(m_order.begin() + displayAt, at);
+    if (inserting && displayAt < std::min(m_frozenCols, ColCount() - 1))
+        ++m_frozenCols;
     if (inserting)
         insertColumnSlot(at);
     notify({GridChange::Columns});
@@ -203,7 +205,10 @@ bool GridStore::RemoveCol(const ColRef& ref) {
     m_cols.erase(m_cols.begin() + (idx - 1));
     renumberColumns(size_t(idx - 1));
     removeColumnSlot(idx);
-    m_order.erase(std::find(m_order.begin(), m_order.end(), idx));
+    const auto at = std::find(m_order.begin(), m_order.end(), idx);
+    if (colPosFrozen(int(at - m_order.begin()) + 1))
+        --m_frozenCols;
+    m_order.erase(at);
     for (int& i : m_order)
         if (i > idx)
             --i;
@@ -290,6 +295,14 @@ bool GridStore::SetColPos(const ColRef& col, int pos) {
     m_order.insert(m_order.begin() + (pos - 1), idx);
     notify({GridChange::Columns});
     return true;
+}
+
+void GridStore::SetFrozenCols(int count) {
+    count = std::clamp(count, 0, MaxColumns);
+    if (count == m_frozenCols)
+        return;
+    m_frozenCols = count;
+    notify({GridChange::Columns});
 }
 
 void GridStore::SetDefaultColWidth(int px) {

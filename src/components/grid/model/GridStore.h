@@ -28,6 +28,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <type_traits>
 #include <unordered_map>
 #include <vector>
 
@@ -92,11 +93,26 @@ public:
     int ColAtPos(int pos) const;                // column index at a display position, 0 if none
     bool SetColPos(const ColRef& col, int pos); // moves the column to that display position
     const std::vector<int>& displayOrder() const { return m_order; } // column indexes by position
-    // Visits the visible columns in display order: visit(index, column object).
+    // The first display positions that stay in place while the rest scroll. The count is
+    // kept as set (it may exceed the columns there are yet, as a window sets it before
+    // making them); a column inserted among them or removed from them moves the boundary
+    // with it, so the same columns stay frozen.
+    int FrozenCols() const { return m_frozenCols; }
+    void SetFrozenCols(int count);
+    bool colPosFrozen(int pos) const { return pos >= 1 && pos <= m_frozenCols; }
+    // Visits the visible columns in display order: visit(index, column object), or
+    // visit(index, column object, 1-based display position).
     template <typename Visit> void forEachShownColumn(Visit visit) const {
-        for (int col : m_order)
-            if (const GridColumn* c = ColObject(col); c && c->Visible())
-                visit(col, *c);
+        int pos = 0;
+        for (int col : m_order) {
+            ++pos;
+            if (const GridColumn* c = ColObject(col); c && c->Visible()) {
+                if constexpr (std::is_invocable_v<Visit, int, const GridColumn&, int>)
+                    visit(col, *c, pos);
+                else
+                    visit(col, *c);
+            }
+        }
     }
     int DefaultColWidth() const { return m_defaultColWidth; }
     void SetDefaultColWidth(int px);
@@ -307,6 +323,7 @@ private:
     std::unique_ptr<GridColumn> m_rowTextCol;
     QHash<QString, GridColumn*> m_keys; // case-folded key -> column
     std::vector<int> m_order;           // display order: column indexes
+    int m_frozenCols = 0;
 
     std::vector<Row*> m_rows;
     bool m_hasTree = false; // some row has a level above 0

@@ -165,10 +165,14 @@ void GridGeometry::ensureColumns() const {
     m_lefts.clear();
     m_lefts.reserve(m_cols.size() + 1);
     int x = 0;
+    m_frozenShown = 0;
     for (auto& c : m_cols) {
         c.width = std::max(0, c.width);
         m_lefts.push_back(x);
         x += c.width;
+        // Only a leading run counts: the frozen area is one block at the left.
+        if (c.frozen && m_frozenShown == int(m_lefts.size()) - 1)
+            ++m_frozenShown;
     }
     m_lefts.push_back(x);
 }
@@ -205,6 +209,19 @@ int GridGeometry::colAt(int x) const {
         return 0;
     const auto it = std::upper_bound(m_lefts.begin(), m_lefts.end() - 1, x);
     return m_cols[int(it - m_lefts.begin()) - 1].col;
+}
+
+int GridGeometry::frozenWidth() const {
+    ensureColumns();
+    return m_lefts[m_frozenShown];
+}
+
+bool GridGeometry::colFrozen(int col) const {
+    ensureColumns();
+    for (int i = 0; i < m_frozenShown; ++i)
+        if (m_cols[i].col == col)
+            return true;
+    return false;
 }
 
 int GridGeometry::rowTextLeft() const {

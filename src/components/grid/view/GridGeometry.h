@@ -23,8 +23,9 @@ public:
         bool group = false;  // a group row: one cell spanning the row
     };
     struct ColumnSpan {
-        int col = 0;   // column index
-        int width = 0; // pixels
+        int col = 0;         // column index
+        int width = 0;       // pixels
+        bool frozen = false; // in the frozen area, which comes first in display order
     };
 
     // What the geometry measures; the grid implements it over its store.
@@ -72,6 +73,9 @@ public:
     int colLeft(int col) const;  // -1 when the column is not shown
     int colWidth(int col) const; // 0 when the column is not shown
     int colAt(int x) const;      // shown column covering x, 0 when none
+    // The frozen area: the shown frozen columns, from x 0 to frozenWidth().
+    int frozenWidth() const;
+    bool colFrozen(int col) const;
 
     QRect rowRect(int row) const;
     // Cell rectangle; col may be the row-text column. Empty when nothing of it is shown.
@@ -100,5 +104,6 @@ private:
     mutable int m_rowCount = 0;
     mutable std::int64_t m_total = 0; // sum of m_heights
     mutable QVector<ColumnSpan> m_cols;
-    mutable QVector<int> m_lefts; // parallel to m_cols, plus the total width at the end
+    mutable QVector<int> m_lefts;  // parallel to m_cols, plus the total width at the end
+    mutable int m_frozenShown = 0; // the first m_frozenShown of m_cols are frozen
 };

@@ -3,6 +3,7 @@
 #include "components/grid/GridHeader.h"
 #include "components/iconlist/IconList.h"
 #include "core/GridContext.h"
+#include "core/GridSettings.h"
 #include "model/GridSort.h"
 #include "model/GridStore.h"
 #include "platform/Colors.h"
@@ -84,33 +85,43 @@ GridHeaderView::Item GridHeaderView::itemFor(int col) const {
     return it;
 }
 
-int GridHeaderView::sortMarkWidth(int col) const {
+int GridHeaderView::markWidth(int position, int count) const {
     const GridHeader& header = m_context.header;
-    if (header.SortInfoStyle() == SortInfoNone)
-        return 0;
-    const Item it = itemFor(col);
-    if (it.sortPosition == 0)
+    if (header.SortInfoStyle() == SortInfoNone || position == 0)
         return 0;
     int w = ArrowWidth;
-    if (header.SortInfoStyle() == SortInfoNumbered && it.sortCount > 1)
+    if (header.SortInfoStyle() == SortInfoNumbered && count > 1)
         w += 1 + QFontMetrics(header.sortInfoFontData().toQFont())
-                     .horizontalAdvance(QString::number(it.sortPosition));
+                     .horizontalAdvance(QString::number(position));
     return w + Gap;
 }
 
-int GridHeaderView::itemWidth(int col) const {
+int GridHeaderView::sortMarkWidth(int col) const {
+    const Item it = itemFor(col);
+    return markWidth(it.sortPosition, it.sortCount);
+}
+
+int GridHeaderView::itemWidthWithMark(int col, int mark) const {
     const GridHeader& header = m_context.header;
     const Item it = itemFor(col);
-    int w = 2 * PadX + sortMarkWidth(col);
+    int w = 2 * PadX + mark;
     if (header.ImageList() && it.icon > 0 && it.icon <= header.ImageList()->ImageCount())
         w += header.ImageList()->ImageWidth() + (it.text.isEmpty() ? 0 : Gap);
     return w + CellTextLayout(it.text, font(), it.flags, 0).naturalWidth();
 }
 
+int GridHeaderView::itemWidth(int col) const {
+    // Room for the mark a click may bring (a one-digit number in a sort by several
+    // columns), so that sorting a fitted column never squeezes its text.
+    const int clickMark = m_context.options.sortOnHeaderClick ? markWidth(1, 2) : 0;
+    return itemWidthWithMark(col, std::max(sortMarkWidth(col), clickMark));
+}
+
 int GridHeaderView::itemHeight(int col) const {
     const GridHeader& header = m_context.header;
     const Item it = itemFor(col);
-    const int textWidth = m_context.geometry.colWidth(col) - itemWidth(col) +
+    const int textWidth = m_context.geometry.colWidth(col) -
+                          itemWidthWithMark(col, sortMarkWidth(col)) +
                           CellTextLayout(it.text, font(), it.flags, 0).naturalWidth();
     int h = it.text.isEmpty() ? 0 : CellTextLayout(it.text, font(), it.flags, textWidth).height();
     if (header.ImageList() && it.icon > 0)
@@ -122,10 +133,21 @@ void GridHeaderView::paint(QPainter& p, const GridViewport& viewport) const {
     const QRect area = viewport.headerArea();
     p.save();
     p.setClipRect(area);
+    // Scrolled items slide under the frozen ones: the one straddling the edge is clipped to
+    // the scrolling area.
+    const bool frozen = viewport.frozenWidth() > 0;
+    const QRect scrolling = area & viewport.scrollingArea();
     for (const auto& c : m_context.geometry.columns()) {
+        const QRect& in = c.frozen ? area : scrolling;
         const QRect r = viewport.headerItemRect(c.col);
-        if (r.right() >= area.left() && r.left() <= area.right())
-            paintItem(p, r, c.col);
+        if (r.right() < in.left() || r.left() > in.right())
+            continue;
+        const bool reachesOut = frozen && r.left() < in.left();
+        if (reachesOut)
+            p.setClipRect(in);
+        paintItem(p, r, c.col);
+        if (reachesOut)
+            p.setClipRect(area);
     }
     // The area beyond the last column.
     const int right = viewport.columnsRight();

@@ -20,7 +20,8 @@ public:
     int oneLineHeight() const;
     // Height of the tallest shown item (multi-line texts, icons), at least one line.
     int tallestItemHeight() const;
-    // Width an item needs for its text, icon and sort mark (fitting column widths).
+    // Width an item needs for its text, icon and sort mark (fitting column widths); while
+    // header clicks sort, also room for the mark a click brings.
     int itemWidth(int col) const;
 
     int hotCol() const { return m_hotCol; }
@@ -37,7 +38,10 @@ private:
     int itemHeight(int col) const;
     void paintItem(QPainter& p, const QRect& rect, int col) const;
     void paintSortMark(QPainter& p, const QRect& rect, int order, int position, bool hot) const;
-    int sortMarkWidth(int col) const;
+    // The mark of a sort position among count sort keys, in the current style (0: none).
+    int markWidth(int position, int count) const;
+    int sortMarkWidth(int col) const; // the mark the item shows now
+    int itemWidthWithMark(int col, int mark) const;
     QFont font() const;
 
     const GridContext& m_context;

@@ -101,16 +101,28 @@ void GridPainter::paintRow(QPainter& p, const GridViewport& viewport, int row, c
         format.foreColor = args.foreColor;
         format.font = args.font;
     }
-    if (!m_context.store.RowIsGroup(row)) {
-        for (const auto& c : m_context.geometry.columns()) {
-            const QRect r = viewport.cellRect(row, c.col);
-            if (r.intersects(area))
-                paintCell(p, row, c.col, r, format);
-        }
-    }
+    // Scrolled cells slide under the frozen ones: a cell reaching out of its area (the one
+    // straddling the edge) is clipped to it. Every cell draws inside its own rectangle, so
+    // the others need no clip of their own.
+    const bool frozen = viewport.frozenWidth() > 0;
+    const QRect scrolling = area & viewport.scrollingArea();
+    const auto paintIn = [&](const QRect& in, int col, const QRect& r) {
+        if (!r.intersects(in))
+            return;
+        const bool reachesOut = frozen && r.left() < in.left();
+        if (reachesOut)
+            p.setClipRect(in);
+        paintCell(p, row, col, r, format);
+        if (reachesOut)
+            p.setClipRect(area);
+    };
+    if (!m_context.store.RowIsGroup(row))
+        for (const auto& c : m_context.geometry.columns())
+            paintIn(c.frozen ? area : scrolling, c.col, viewport.cellRect(row, c.col));
     const QRect text = viewport.rowTextRect(row);
-    if (!text.isEmpty() && text.intersects(area))
-        paintCell(p, row, RowTextColIndex, text, format);
+    if (!text.isEmpty())
+        paintIn(frozen ? area & viewport.cellArea(row, RowTextColIndex) : area, RowTextColIndex,
+                text);
 }
 
 void GridPainter::paintCell(QPainter& p, int row, int col, const QRect& rect,
@@ -312,6 +324,7 @@ void GridPainter::paintFocusRect(QPainter& p, const GridViewport& viewport) {
     QRect r = wholeRow ? viewport.rowRect(row) : viewport.cellRect(row, col);
     if (r.isEmpty())
         return;
+    const QRect area = wholeRow ? viewport.rowsArea() : viewport.columnArea(col);
     // Inside the cell, clear of the grid lines on its right and bottom edge.
     if (look.gridLines & GridLinesVertical)
         r.setRight(r.right() - 1);
@@ -320,6 +333,7 @@ void GridPainter::paintFocusRect(QPainter& p, const GridViewport& viewport) {
     const QColor c1 = OleColorToQColor(look.focusRectColor1);
     const QColor c2 = OleColorToQColor(look.focusRectColor2);
     p.save();
+    p.setClipRect(area, Qt::IntersectClip); // a scrolled cell's ring stays out of the frozen area
     p.setBrush(Qt::NoBrush);
     p.setRenderHint(QPainter::Antialiasing, false);
     for (int i = 0; i < look.focusRectThickness && r.width() > 2 * i && r.height() > 2 * i; ++i) {
