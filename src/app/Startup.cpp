@@ -12,6 +12,7 @@
 static void initResources() {
     Q_INIT_RESOURCE(launcher);
     Q_INIT_RESOURCE(full);
+    Q_INIT_RESOURCE(customdraw);
 }
 
 void InitializeApplication(QApplication& app) {

@@ -1,6 +1,8 @@
 #include "launcher/SampleCatalogue.h"
 
+#include "samples/features/frmCustomDraw.h"
 #include "samples/features/frmCustomSort.h"
+#include "samples/features/frmMemMng.h"
 #include "samples/features/frmMultiColSort.h"
 #include "samples/full/frmFolderSizeManager.h"
 #include "samples/full/frmMyCustomers.h"
@@ -18,6 +20,8 @@ QHash<QString, SampleWindowFactory>& factories() {
         {QStringLiteral("frmMultiColSort"), [] { return new frmMultiColSort; }},
         {QStringLiteral("frmCustomSort"), [] { return new frmCustomSort; }},
         {QStringLiteral("frmFolderSizeManager"), [] { return new frmFolderSizeManager; }},
+        {QStringLiteral("frmCustomDraw"), [] { return new frmCustomDraw; }},
+        {QStringLiteral("frmMemMng"), [] { return new frmMemMng; }},
     };
     return table;
 }

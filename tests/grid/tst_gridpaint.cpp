@@ -46,6 +46,7 @@ private Q_SLOTS:
     void thinBorderIsOnePixel();
     void gridLinesUseTheirColour();
     void customDrawGetsItsCellClipped();
+    void backgroundUnderTheTextForegroundOverTheLines();
     void dynamicFormatChangesTheLook();
     void paintingVisitsOnlyVisibleRows();
     void focusRectangleFramesTheCurrentCell();
@@ -149,6 +150,37 @@ void TestGridPaint::customDrawGetsItsCellClipped() {
     QCOMPARE(img.pixelColor(160, 30), QColor(Qt::white)); // clipped
     QCOMPARE(img.pixelColor(100, 40), QColor(Qt::white));
     QCOMPARE(img.pixelColor(10, 10), QColor(Qt::white));
+}
+
+void TestGridPaint::backgroundUnderTheTextForegroundOverTheLines() {
+    Fixture f;
+    f.grid.SetGridLines(GridLinesBoth);
+    f.grid.SetGridLinesColor(0x000000FF); // red
+    f.grid.SetCellValue(2, 2, "WWWWWWWW");
+    QObject::connect(&f.grid, &TessixGrid::CustomDrawCellBackground, [](CustomDrawCellArgs& a) {
+        if (a.row == 2 && a.col == 2)
+            a.painter.fillRect(a.rect(), Qt::green);
+    });
+    QObject::connect(&f.grid, &TessixGrid::CustomDrawCellForeground, [](CustomDrawCellArgs& a) {
+        if (a.row == 1 && a.col == 2) // a 3-pixel line where the grid line would be
+            a.painter.fillRect(QRect(a.left, a.bottom - 3, a.right - a.left, 3), Qt::blue);
+    });
+    const QImage img = f.render();
+    // The text is drawn over the background without erasing it.
+    bool text = false, background = false;
+    for (int x = 82; x < 158; ++x) {
+        const QColor c = img.pixelColor(x, 30);
+        text = text || (c.green() < 128 && c != QColor(Qt::red));
+        background = background || c == QColor(Qt::green);
+    }
+    QVERIFY(text);
+    QVERIFY(background);
+    // Row 1's foreground covers its own horizontal grid line, also at the crossing.
+    for (int y = 17; y <= 19; ++y) {
+        QCOMPARE(img.pixelColor(120, y), QColor(Qt::blue));
+        QCOMPARE(img.pixelColor(159, y), QColor(Qt::blue));
+    }
+    QCOMPARE(img.pixelColor(40, 19), QColor(Qt::red)); // other cells keep theirs
 }
 
 void TestGridPaint::dynamicFormatChangesTheLook() {

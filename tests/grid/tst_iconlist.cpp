@@ -18,6 +18,20 @@ QImage canvas(QSize size = QSize(40, 40)) {
     return img;
 }
 
+// A vector picture of the given size and contents, written into the folder.
+QString writeSvg(const QTemporaryDir& dir, const QString& name, int size, const char* body) {
+    const QString path = dir.filePath(name);
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return {};
+    f.write(QStringLiteral(R"(<svg xmlns="http://www.w3.org/2000/svg" width="%1" height="%1" )"
+                           R"(viewBox="0 0 %1 %1">)")
+                .arg(size)
+                .toUtf8() +
+            body + "</svg>");
+    return path;
+}
+
 } // namespace
 
 class TestIconList : public QObject {
@@ -32,6 +46,7 @@ private Q_SLOTS:
     void paintImageDrawsAtTheGivenCornerOnly();
     void paintImageRestoresThePainter();
     void selectedAndDisabledLooksDiffer();
+    void vectorPicturesStaySharpOnScaledDevices();
 };
 
 void TestIconList::numbersImagesFromOneInStoreOrder() {
@@ -96,12 +111,8 @@ void TestIconList::scalesImagesToTheListSize() {
 
 void TestIconList::readsVectorPicturesAtTheListSize() {
     QTemporaryDir dir;
-    const QString path = dir.filePath("square.svg");
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(R"(<svg xmlns="http://www.w3.org/2000/svg" width="8" height="8" viewBox="0 0 8 8">)"
-            R"(<rect x="0" y="0" width="8" height="8" fill="#0000ff"/></svg>)");
-    f.close();
+    const QString path = writeSvg(dir, "square.svg", 8,
+                                  R"(<rect x="0" y="0" width="8" height="8" fill="#0000ff"/>)");
     IconList list(QSize(24, 24));
     QCOMPARE(list.AddImage("square", path), 1);
     const QImage img = list.pixmap(1).toImage();
@@ -155,6 +166,33 @@ void TestIconList::selectedAndDisabledLooksDiffer() {
     // Transparent parts stay transparent in every look, so the cell shows through.
     QCOMPARE(selected.pixelColor(0, 0).alpha(), 0);
     QCOMPARE(disabled.pixelColor(0, 0).alpha(), 0);
+}
+
+void TestIconList::vectorPicturesStaySharpOnScaledDevices() {
+    // A stripe half a unit wide: at 1x it blends into one pixel, at 2x it is one whole pixel.
+    QTemporaryDir dir;
+    const QString path = writeSvg(dir, "stripe.svg", 16,
+                                  R"(<rect x="0" y="0" width="16" height="16" fill="#ffffff"/>)"
+                                  R"(<rect x="0" y="0" width="0.5" height="16" fill="#ff0000"/>)");
+    IconList list;
+    QCOMPARE(list.AddImage("stripe", path), 1);
+    QCOMPARE(list.pixmap(1, IconList::Look::Normal, 2).size(), QSize(32, 32));
+
+    QImage img(32, 32, QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(2);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    list.PaintImage(1, p, 0, 0);
+    list.PaintImage(1, p, 8, 0, true); // the selected look too, at the same resolution
+    p.end();
+    QCOMPARE(img.pixelColor(0, 10), QColor(Qt::red));
+    QCOMPARE(img.pixelColor(1, 10), QColor(Qt::white));
+    QVERIFY(img.pixelColor(16, 10).green() < img.pixelColor(17, 10).green());
+    QCOMPARE(img.pixelColor(17, 10), img.pixelColor(30, 10));
+
+    // Pictures that are not vectors come out as stored.
+    list.AddImage("red", solid({16, 16}, Qt::red));
+    QCOMPARE(list.pixmap(2, IconList::Look::Normal, 2).size(), QSize(16, 16));
 }
 
 QTEST_MAIN(TestIconList)

@@ -10,7 +10,9 @@
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
 #include "runtime/Random.h"
+#include "samples/features/frmCustomDraw.h"
 #include "samples/features/frmCustomSort.h"
+#include "samples/features/frmMemMng.h"
 #include "samples/features/frmMultiColSort.h"
 #include "samples/full/frmFolderSizeManager.h"
 #include "samples/full/frmMyCustomers.h"
@@ -21,10 +23,13 @@
 #include <QFile>
 #include <QGridLayout>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
 namespace {
 
@@ -193,6 +198,26 @@ QWidget* folderSizeWindow() {
     return window;
 }
 
+// "Tessix Custom Draw Demo" held mid-animation: the bar at 40 %, the pie at 144 degrees.
+QWidget* customDrawWindow() {
+    auto* window = new frmCustomDraw;
+    window->Timer1->stop();
+    window->Tessix2->SetCellValue(1, 2, Variant(40));
+    window->Tessix2->SetCellValue(2, 2, Variant(144));
+    return window;
+}
+
+// "Memory Manager Tester" after two runs of the same size, without and with a reserve.
+QWidget* memoryManagerWindow() {
+    auto* window = new frmMemMng;
+    window->txtRows->setText(QStringLiteral("20000"));
+    for (const char* reserve : {"0", "1000"}) {
+        window->txtRowsChunk->setText(QString::fromLatin1(reserve));
+        window->cmdRepopulate->click();
+    }
+    return window;
+}
+
 } // namespace
 
 std::vector<ShotPage> AllShotPages() {
@@ -229,6 +254,8 @@ std::vector<ShotPage> AllShotPages() {
              return static_cast<QWidget*>(window);
          }},
         {QStringLiteral("frmFolderSizeManager"), [] { return folderSizeWindow(); }},
+        {QStringLiteral("frmCustomDraw"), [] { return customDrawWindow(); }},
+        {QStringLiteral("frmMemMng"), [] { return memoryManagerWindow(); }},
     };
 }
 

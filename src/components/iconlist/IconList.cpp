@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPalette>
 
+#include <cmath>
+
 namespace {
 
 QString foldKey(const QString& key) {
@@ -42,12 +44,12 @@ IconList::IconList(QSize imageSize, QObject* parent)
     : QObject(parent),
       m_size(imageSize.isValid() && !imageSize.isEmpty() ? imageSize : QSize(16, 16)) {}
 
-int IconList::store(const QString& key, QImage image) {
+int IconList::store(const QString& key, QImage image, const QString& vectorPath) {
     if (key.isEmpty() || image.isNull() || m_byKey.contains(foldKey(key)))
         return 0;
     if (image.size() != m_size)
         image = image.scaled(m_size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    m_images.push_back({key, QPixmap::fromImage(image), {}, {}});
+    m_images.push_back({key, QPixmap::fromImage(image), {}, {}, vectorPath, {}});
     const int index = int(m_images.size());
     m_byKey.insert(foldKey(key), index);
     return index;
@@ -68,9 +70,11 @@ int IconList::AddImage(const QString& key, const QIcon& icon) {
 int IconList::AddImage(const QString& key, const QString& path) {
     // Reading at the target size lets vector pictures render sharply instead of scaling.
     QImageReader reader(path);
-    if (reader.format() == "svg" || path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive))
+    const bool vector =
+        reader.format() == "svg" || path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
+    if (vector)
         reader.setScaledSize(m_size);
-    return store(key, reader.read());
+    return store(key, reader.read(), vector ? path : QString());
 }
 
 int IconList::ItemIndex(const QString& key) const {
@@ -105,8 +109,31 @@ QPixmap IconList::pixmap(int index, Look look) const {
     return e->normal;
 }
 
+QPixmap IconList::pixmap(int index, Look look, qreal devicePixelRatio) const {
+    const Entry* e = entry(index);
+    const int ratio = int(std::lround(devicePixelRatio * 100));
+    if (!e || e->vectorPath.isEmpty() || ratio <= 100)
+        return pixmap(index, look);
+    const QPair<int, int> id(int(look), ratio);
+    if (const auto found = e->scaled.constFind(id); found != e->scaled.constEnd())
+        return *found;
+    QImageReader reader(e->vectorPath);
+    reader.setScaledSize(m_size * devicePixelRatio);
+    QPixmap pm = QPixmap::fromImage(reader.read());
+    if (pm.isNull())
+        return pixmap(index, look);
+    if (look == Look::Selected)
+        pm = tinted(pm);
+    else if (look == Look::Disabled)
+        pm = greyed(pm);
+    pm.setDevicePixelRatio(devicePixelRatio);
+    e->scaled.insert(id, pm);
+    return pm;
+}
+
 void IconList::paint(int index, QPainter& painter, const QPoint& topLeft, Look look) const {
-    const QPixmap pm = pixmap(index, look);
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    const QPixmap pm = pixmap(index, look, ratio);
     if (pm.isNull())
         return;
     painter.save();

@@ -40,12 +40,17 @@ public:
     QSize ImageSize() const { return m_size; }
 
     // Draws image `index` with its top-left corner at (x, y); the painter's state is left
-    // as it was. An index out of range draws nothing.
+    // as it was. An index out of range draws nothing. On a device with more pixels than
+    // logical units (a scaled screen), images read from vector pictures are drawn from a
+    // rendering at the device's resolution, so they stay sharp.
     void PaintImage(int index, QPainter& painter, int x, int y, bool selected = false) const;
     void paint(int index, QPainter& painter, const QPoint& topLeft, Look look) const;
 
     // The image in the given look; a null pixmap for an index out of range.
     QPixmap pixmap(int index, Look look = Look::Normal) const;
+    // The same at a device pixel ratio: for a vector picture a rendering with that many
+    // pixels per unit (its devicePixelRatio set), otherwise the pixmap above.
+    QPixmap pixmap(int index, Look look, qreal devicePixelRatio) const;
 
 private:
     struct Entry {
@@ -53,9 +58,12 @@ private:
         QPixmap normal;
         mutable QPixmap selected; // made on first use
         mutable QPixmap disabled;
+        QString vectorPath; // the picture it was read from, when that scales without loss
+        // Renderings at other device pixel ratios, by look and ratio, made on first use.
+        mutable QHash<QPair<int, int>, QPixmap> scaled;
     };
 
-    int store(const QString& key, QImage image);
+    int store(const QString& key, QImage image, const QString& vectorPath = {});
     const Entry* entry(int index) const;
 
     QSize m_size;

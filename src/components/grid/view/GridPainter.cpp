@@ -197,8 +197,6 @@ void GridPainter::paintCell(QPainter& p, int row, int col, const QRect& rect,
         custom(&GridEventSink::CustomDrawCell);
     else
         paintContents(p, cell, rect);
-    if (events.listening(GridOptionalEvent::CustomDrawCellForeground))
-        custom(&GridEventSink::CustomDrawCellForeground);
 
     // Grid lines take the last pixel column and row of the cell. Only the pen changes, and
     // everything drawn later sets its own, so no save/restore per cell.
@@ -210,6 +208,10 @@ void GridPainter::paintCell(QPainter& p, int row, int col, const QRect& rect,
         if (lines & GridLinesHorizontal)
             p.drawLine(rect.bottomLeft(), rect.bottomRight());
     }
+    // Drawing after the standard contents comes after the grid lines too, so a handler can
+    // draw a line of its own in their place.
+    if (events.listening(GridOptionalEvent::CustomDrawCellForeground))
+        custom(&GridEventSink::CustomDrawCellForeground);
 }
 
 const QFont& GridPainter::deviceFont(const FontData& font) {
