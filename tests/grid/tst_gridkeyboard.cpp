@@ -55,6 +55,9 @@ void TestGridKeyboard::moves_data() {
     QTest::newRow("tab at last cell stays")
         << "10,3" << int(Qt::Key_Tab) << none << false << "10,3";
     QTest::newRow("from no cell") << "0,0" << int(Qt::Key_Down) << none << false << "1,4";
+    QTest::newRow("ctrl+end from no cell") << "0,0" << int(Qt::Key_End) << ctrl << false << "10,4";
+    QTest::newRow("end in row mode from no cell")
+        << "0,0" << int(Qt::Key_End) << none << true << "10,4";
 }
 
 void TestGridKeyboard::moves() {

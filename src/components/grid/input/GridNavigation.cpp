@@ -99,8 +99,11 @@ std::optional<GridCellPos> GridNavigation::target(GridMove move, bool rowMode) c
     const int first = firstShownRow();
     if (first == 0 || cols.isEmpty())
         return std::nullopt;
-    if (m_cur.row == 0)
-        return GridCellPos{first, cols.first()};
+    if (m_cur.row == 0) {
+        // Moves start at the first cell, but the keys to the last row go there.
+        const bool toLast = move == GridMove::LastRow || (rowMode && move == GridMove::RowEnd);
+        return GridCellPos{toLast ? lastShownRow() : first, cols.first()};
+    }
 
     const int row = m_cur.row;
     qsizetype pos = cols.indexOf(m_cur.col);

@@ -72,7 +72,8 @@ public:
     void columnsChanged(); // keeps CurCol valid after columns went
 
     // The cell a move leads to, or nothing when the move has nowhere to go (Tab at the last
-    // cell, no shown rows). With no current cell every move starts at the first cell.
+    // cell, no shown rows). With no current cell a move goes to the first cell (Ctrl+End:
+    // the last row's).
     std::optional<GridCellPos> target(GridMove move, bool rowMode) const;
 
     int firstShownRow() const;
