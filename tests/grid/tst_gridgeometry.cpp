@@ -46,6 +46,7 @@ private Q_SLOTS:
     void groupRowsSpanTheRow();
     void emptyGridAnswersNothing();
     void gridFollowsMovesHidingAndHeights();
+    void shownOrdinalsFollowWhatShows();
 };
 
 void TestGridGeometry::rowOffsetsWithHiddenAndVariableRows() {
@@ -242,6 +243,34 @@ void TestGridGeometry::gridFollowsMovesHidingAndHeights() {
     QCOMPARE(rect(3, "b").top(), 45); // old row 4
     const int row = grid.AddRow();
     QCOMPARE(rect(row, "c").top(), 45 + 20 + 20);
+}
+
+void TestGridGeometry::shownOrdinalsFollowWhatShows() {
+    FakeSource src;
+    src.rows.resize(6);
+    GridGeometry g(src);
+    const auto ordinals = [&] {
+        QList<int> out;
+        for (int r = 1; r <= g.rowCount(); ++r)
+            out << g.shownOrdinal(r);
+        return out;
+    };
+    QCOMPARE(ordinals(), QList<int>({1, 2, 3, 4, 5, 6}));
+    // Each way the rows change: one hidden, rows appended, rows removed, shown again.
+    src.rows[1].visible = false;
+    g.rowHeightChanged(2);
+    QCOMPARE(ordinals(), QList<int>({1, 1, 2, 3, 4, 5}));
+    src.rows.push_back({});
+    src.rows.push_back({0, 0});
+    g.rowsAppended(2);
+    QCOMPARE(ordinals(), QList<int>({1, 1, 2, 3, 4, 5, 6, 6}));
+    src.rows.erase(src.rows.begin(), src.rows.begin() + 1);
+    g.rowsRemoved(1, 1);
+    QCOMPARE(ordinals(), QList<int>({0, 1, 2, 3, 4, 5, 5}));
+    src.rows[0].visible = true;
+    src.rows.pop_back();
+    g.invalidateRows();
+    QCOMPARE(ordinals(), QList<int>({1, 2, 3, 4, 5, 6}));
 }
 
 QTEST_MAIN(TestGridGeometry)

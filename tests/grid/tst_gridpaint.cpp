@@ -91,6 +91,12 @@ void TestGridPaint::oddAndEvenRowColours() {
     QCOMPARE(img.pixelColor(f.centre(3, 2)), QColor(Qt::green));
     // Below the last row the grid's background shows.
     QCOMPARE(img.pixelColor(10, 6 * 20 + 5), QColor(Qt::white));
+    // A hidden row keeps the stripes alternating over the rows that show.
+    f.grid.SetRowVisible(2, false);
+    const QImage filtered = f.render();
+    QCOMPARE(filtered.pixelColor(f.centre(1, 1)), QColor(Qt::red));
+    QCOMPARE(filtered.pixelColor(f.centre(3, 1)), QColor(Qt::blue));
+    QCOMPARE(filtered.pixelColor(f.centre(4, 1)), QColor(Qt::red));
 }
 
 void TestGridPaint::thinBorderIsOnePixel() {

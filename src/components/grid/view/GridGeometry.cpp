@@ -17,9 +17,12 @@ void GridGeometry::ensureHeights() const {
     m_rowCount = std::max(0, m_source.rowCount());
     m_heights.assign(size_t(m_rowCount) + 1, 0);
     m_total = 0;
+    m_hiddenRows = 0;
+    m_ordinalsDirty = true;
     for (int r = 1; r <= m_rowCount; ++r) {
         m_heights[r] = std::max(0, m_source.rowHeight(r));
         m_total += m_heights[r];
+        m_hiddenRows += m_heights[r] == 0;
     }
 }
 
@@ -60,6 +63,10 @@ void GridGeometry::rowHeightChanged(int row) {
     if (!m_treeDirty)
         fenwickAdd(row, h - m_heights[row]);
     m_total += h - m_heights[row];
+    if ((h == 0) != (m_heights[row] == 0)) {
+        m_hiddenRows += h == 0 ? 1 : -1;
+        m_ordinalsDirty = true;
+    }
     m_heights[row] = h;
 }
 
@@ -71,12 +78,14 @@ void GridGeometry::rowsAppended(int count) {
         const int h = std::max(0, m_source.rowHeight(r));
         m_heights.push_back(h);
         m_total += h;
+        m_hiddenRows += h == 0;
         if (m_treeDirty)
             continue;
         // Node r covers rows r - lowbit(r) + 1 .. r.
         const int from = r - (r & -r);
         m_tree.push_back(h + std::int64_t(prefix(r - 1)) - prefix(from));
     }
+    m_ordinalsDirty = true;
     if (m_rowCount != m_source.rowCount())
         m_rowsDirty = true; // the source disagrees: rebuild rather than guess
 }
@@ -90,8 +99,11 @@ void GridGeometry::rowsRemoved(int row, int count) {
         return;
     }
     const auto first = m_heights.begin() + row;
-    for (auto it = first; it != first + count; ++it)
+    for (auto it = first; it != first + count; ++it) {
         m_total -= *it;
+        m_hiddenRows -= *it == 0;
+    }
+    m_ordinalsDirty = true;
     m_heights.erase(first, first + count);
     m_rowCount -= count;
     m_treeDirty = true;
@@ -117,6 +129,20 @@ int GridGeometry::totalHeight() const {
 int GridGeometry::rowTop(int row) const {
     ensureRows();
     return row < 1 ? 0 : prefix(row - 1);
+}
+
+int GridGeometry::shownOrdinal(int row) const {
+    ensureHeights();
+    if (m_hiddenRows == 0 || row < 1 || row > m_rowCount)
+        return row;
+    if (m_ordinalsDirty) {
+        // Once per change of what shows, not per paint.
+        m_ordinalsDirty = false;
+        m_ordinals.assign(size_t(m_rowCount) + 1, 0);
+        for (int r = 1; r <= m_rowCount; ++r)
+            m_ordinals[r] = m_ordinals[r - 1] + (m_heights[r] > 0);
+    }
+    return m_ordinals[size_t(row)];
 }
 
 int GridGeometry::rowHeight(int row) const {

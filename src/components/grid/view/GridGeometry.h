@@ -65,6 +65,9 @@ public:
     int rowTop(int row) const;    // top of the row (also for hidden rows: where it would be)
     int rowHeight(int row) const; // effective height, 0 for hidden rows
     int rowAt(int y) const;       // the shown row covering y, 0 when none
+    // How many shown rows there are from the first down to this one (rows that take height),
+    // so alternating row colours alternate over what shows.
+    int shownOrdinal(int row) const;
     // The first and last shown rows that intersect [top, bottom); (0, -1) when none.
     std::pair<int, int> rowsIn(int top, int bottom) const;
 
@@ -103,6 +106,9 @@ private:
     mutable std::vector<int> m_heights;       // effective heights, 1-based
     mutable int m_rowCount = 0;
     mutable std::int64_t m_total = 0; // sum of m_heights
+    mutable int m_hiddenRows = 0;     // rows of no height; while there are none, ordinal = row
+    mutable bool m_ordinalsDirty = true;
+    mutable std::vector<int> m_ordinals; // shownOrdinal by row, made when first asked for
     mutable QVector<ColumnSpan> m_cols;
     mutable QVector<int> m_lefts;  // parallel to m_cols, plus the total width at the end
     mutable int m_frozenShown = 0; // the first m_frozenShown of m_cols are frozen

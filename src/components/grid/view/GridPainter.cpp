@@ -58,7 +58,9 @@ struct GridPainter::CellPaint {
 
 QColor GridPainter::rowBackground(int row) const {
     const GridLook& look = m_context.look;
-    const OleColor c = row % 2 ? look.backColorOddRows : look.backColorEvenRows;
+    // Odd and even among the rows that show, so hidden and folded rows keep the stripes.
+    const OleColor c =
+        m_context.geometry.shownOrdinal(row) % 2 ? look.backColorOddRows : look.backColorEvenRows;
     return c == DefaultColor ? QColor() : OleColorToQColor(c);
 }
 
