@@ -9,22 +9,13 @@
 #include "samples/full/frmFolderSizeManager.h"
 #include "samples/full/mAPIFileSystem.h"
 
+#include "FixtureTree.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPointer>
 #include <QTemporaryDir>
-
-namespace {
-
-void makeFile(const QString& path, qint64 size) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !file.resize(size))
-        qWarning("cannot make %s", qPrintable(path));
-}
-
-} // namespace
 
 class TestFrmFolderSizeManager : public QObject {
     Q_OBJECT
@@ -87,7 +78,7 @@ private Q_SLOTS:
 };
 
 void TestFrmFolderSizeManager::volumeRow() {
-    makeFile(root() + "only-files/a", 5);
+    QVERIFY(makeFile(root() + "only-files/a", 5));
     open();
     QCOMPARE(grid().RowCount(), 1);
     QVERIFY(grid().RowIsGroup(1));
@@ -99,11 +90,11 @@ void TestFrmFolderSizeManager::volumeRow() {
 }
 
 void TestFrmFolderSizeManager::expandingFolders() {
-    makeFile(root() + "x/b-ten/f", 10);
-    makeFile(root() + "x/a-thirty/f", 30);
-    makeFile(root() + "x/files1", 25);
-    makeFile(root() + "x/files2", 35);
-    makeFile(root() + "only-files/f", 7);
+    QVERIFY(makeFile(root() + "x/b-ten/f", 10));
+    QVERIFY(makeFile(root() + "x/a-thirty/f", 30));
+    QVERIFY(makeFile(root() + "x/files1", 25));
+    QVERIFY(makeFile(root() + "x/files2", 35));
+    QVERIFY(makeFile(root() + "only-files/f", 7));
     QDir().mkpath(root() + "empty-sub/inner");
     open();
     expand(1);
@@ -126,7 +117,7 @@ void TestFrmFolderSizeManager::expandingFolders() {
     QCOMPARE(children(empty), QStringList({"inner 0 ", "[Files] 0 "}));
 
     // Collapsing and expanding again reads nothing anew.
-    makeFile(root() + "x/files3", 1000);
+    QVERIFY(makeFile(root() + "x/files3", 1000));
     const int xNow = rowNamed("x"); // moved down by the rows above it
     grid().SetRowExpanded(xNow, false);
     expand(xNow);
@@ -153,9 +144,9 @@ void TestFrmFolderSizeManager::sizeTexts() {
 }
 
 void TestFrmFolderSizeManager::diagramCells() {
-    makeFile(root() + "half/f", 50);
-    makeFile(root() + "none/sub/f", 0);
-    makeFile(root() + "rest", 50);
+    QVERIFY(makeFile(root() + "half/f", 50));
+    QVERIFY(makeFile(root() + "none/sub/f", 0));
+    QVERIFY(makeFile(root() + "rest", 50));
     open();
     expand(1);
     const int half = rowNamed("half");
@@ -178,7 +169,7 @@ void TestFrmFolderSizeManager::diagramCells() {
 
 void TestFrmFolderSizeManager::escCutsTheScanShort() {
     for (int i = 0; i < 5; ++i)
-        makeFile(root() + QString("d%1/f").arg(i), 10);
+        QVERIFY(makeFile(root() + QString("d%1/f").arg(i), 10));
     open();
     // Esc waits in the queue; the scan's first look at pending input finds it.
     QTest::qWait(40);
@@ -200,7 +191,7 @@ void TestFrmFolderSizeManager::escCutsTheScanShort() {
 
 void TestFrmFolderSizeManager::closingMidScan() {
     for (int i = 0; i < 5; ++i)
-        makeFile(root() + QString("d%1/f").arg(i), 10);
+        QVERIFY(makeFile(root() + QString("d%1/f").arg(i), 10));
     open();
     QTest::qWait(40);
     QTimer::singleShot(0, window.data(), &QWidget::close);

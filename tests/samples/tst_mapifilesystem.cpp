@@ -7,6 +7,8 @@
 
 #include "platform/EscMonitor.h"
 
+#include "FixtureTree.h"
+
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
@@ -19,18 +21,6 @@
 #include <unistd.h>
 
 namespace fs = mAPIFileSystem;
-
-namespace {
-
-void makeFile(const QString& path, qint64 size) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    // Large sizes as sparse files: no disk space taken.
-    QVERIFY(file.resize(size));
-}
-
-} // namespace
 
 class TestAPIFileSystem : public QObject {
     Q_OBJECT
@@ -49,11 +39,11 @@ void TestAPIFileSystem::sizes() {
     QTemporaryDir tmp;
     const QString root = tmp.path() + "/tree/";
     QDir().mkpath(root + "empty/inner/deeper");
-    makeFile(root + "files/a.bin", 1000);
-    makeFile(root + "files/b.bin", 24);
-    makeFile(root + "files/.hidden", 100);            // hidden files count like any other
-    makeFile(root + "big/huge.bin", 5000000000LL);    // high half 1
-    makeFile(root + "big/top-bit.bin", 3000000000LL); // low half's top bit set
+    QVERIFY(makeFile(root + "files/a.bin", 1000));
+    QVERIFY(makeFile(root + "files/b.bin", 24));
+    QVERIFY(makeFile(root + "files/.hidden", 100));            // hidden files count like any other
+    QVERIFY(makeFile(root + "big/huge.bin", 5000000000LL));    // high half 1
+    QVERIFY(makeFile(root + "big/top-bit.bin", 3000000000LL)); // low half's top bit set
     QVERIFY(link(QFile::encodeName(root + "files/a.bin").constData(),
                  QFile::encodeName(root + "files/hard.bin").constData()) == 0);
 
@@ -71,11 +61,11 @@ void TestAPIFileSystem::sizes() {
 void TestAPIFileSystem::linksAreNeverFollowed() {
     QTemporaryDir tmp;
     const QString root = tmp.path() + "/";
-    makeFile(root + "data/f.bin", 10);
+    QVERIFY(makeFile(root + "data/f.bin", 10));
     // A loop back to the top and a link to a folder elsewhere.
     QVERIFY(QFile::link(root, root + "data/loop"));
     QTemporaryDir other;
-    makeFile(other.path() + "/outside.bin", 1000);
+    QVERIFY(makeFile(other.path() + "/outside.bin", 1000));
     QVERIFY(QFile::link(other.path(), root + "data/elsewhere"));
     QVERIFY(QFile::link(root + "data/f.bin", root + "data/f-link"));
     QCOMPARE(fs::GetFolderSize(root), quint64(10));
@@ -91,8 +81,8 @@ void TestAPIFileSystem::unreadableFolder() {
         QSKIP("root reads every folder");
     QTemporaryDir tmp;
     const QString locked = tmp.path() + "/locked/";
-    makeFile(locked + "secret.bin", 500);
-    makeFile(tmp.path() + "/open.bin", 7);
+    QVERIFY(makeFile(locked + "secret.bin", 500));
+    QVERIFY(makeFile(tmp.path() + "/open.bin", 7));
     QVERIFY(chmod(QFile::encodeName(locked).constData(), 0) == 0);
     QVERIFY(!fs::CanListFolder(locked));
     QCOMPARE(fs::GetFolderSize(locked), quint64(0));
@@ -104,7 +94,7 @@ void TestAPIFileSystem::unreadableFolder() {
 void TestAPIFileSystem::listingAndSubfolders() {
     QTemporaryDir tmp;
     const QString root = tmp.path() + "/";
-    makeFile(root + "only-files/a", 1);
+    QVERIFY(makeFile(root + "only-files/a", 1));
     QDir().mkpath(root + "only-empty-sub/sub");
     QDir().mkpath(root + "empty");
     QVERIFY(fs::CanListFolder(root + "empty"));
@@ -119,7 +109,7 @@ void TestAPIFileSystem::escCancelsTheScan() {
     QTemporaryDir tmp;
     const QString root = tmp.path() + "/";
     for (int i = 0; i < 3; ++i)
-        makeFile(root + QString("d%1/f").arg(i), 10);
+        QVERIFY(makeFile(root + QString("d%1/f").arg(i), 10));
     EscMonitor::instance().pressedSinceLastPoll(); // watching from here on, nothing pending
     QWidget window;
     window.show();

@@ -43,6 +43,25 @@ bool isDotEntry(const char* name) {
     return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
 }
 
+// Calls visit(name, attributes) for the entries of an open folder other than "." and "..",
+// with each entry's own attributes (a link is not followed); entries whose attributes cannot
+// be read are skipped. visit returns false to stop.
+template <typename Visit> void forEachEntry(DIR* dir, Visit visit) {
+    while (const dirent* entry = readdir(dir)) {
+        struct stat st;
+        if (isDotEntry(entry->d_name) ||
+            fstatat(dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            continue;
+        if (!visit(entry->d_name, st))
+            return;
+    }
+}
+
+// The folder at path, opened for listing; nullptr when it cannot be.
+DIR* openListing(const QString& path) {
+    return opendir(QFile::encodeName(WithSlash(path)).constData());
+}
+
 // The size of the folder open as `fd` (which this closes), on the volume `device`.
 quint64 treeSize(int fd, dev_t device) {
     if (ScanCancelled) {
@@ -61,17 +80,13 @@ quint64 treeSize(int fd, dev_t device) {
     }
     quint64 total = 0;
     std::vector<std::string> folders;
-    while (const dirent* entry = readdir(dir)) {
-        if (isDotEntry(entry->d_name) || entry->d_type == DT_LNK)
-            continue;
-        struct stat st;
-        if (fstatat(dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
-            continue;
+    forEachEntry(dir, [&](const char* name, const struct stat& st) {
         if (S_ISREG(st.st_mode))
             total += quint64(st.st_size);
         else if (S_ISDIR(st.st_mode) && st.st_dev == device)
-            folders.emplace_back(entry->d_name); // another volume mounted here is no part
-    }
+            folders.emplace_back(name); // another volume mounted here is no part
+        return true;
+    });
     for (const std::string& name : folders) {
         if (ScanCancelled)
             break;
@@ -124,27 +139,24 @@ void GetDiskSpace(const QString& root, double& total, double& free) {
 
 std::vector<FolderEntry> ListFolder(const QString& path) {
     std::vector<FolderEntry> entries;
-    DIR* dir = opendir(QFile::encodeName(WithSlash(path)).constData());
+    DIR* dir = openListing(path);
     struct stat self;
     if (!dir)
         return entries;
     if (fstat(dirfd(dir), &self) == 0)
-        while (const dirent* entry = readdir(dir)) {
-            struct stat st;
-            if (isDotEntry(entry->d_name) ||
-                fstatat(dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
-                continue;
+        forEachEntry(dir, [&](const char* name, const struct stat& st) {
             if (S_ISDIR(st.st_mode) && st.st_dev == self.st_dev)
-                entries.push_back({QFile::decodeName(entry->d_name), true, 0});
+                entries.push_back({QFile::decodeName(name), true, 0});
             else if (S_ISREG(st.st_mode))
-                entries.push_back({QFile::decodeName(entry->d_name), false, quint64(st.st_size)});
-        }
+                entries.push_back({QFile::decodeName(name), false, quint64(st.st_size)});
+            return true;
+        });
     closedir(dir);
     return entries;
 }
 
 bool CanListFolder(const QString& path) {
-    DIR* dir = opendir(QFile::encodeName(WithSlash(path)).constData());
+    DIR* dir = openListing(path);
     if (!dir)
         return false;
     closedir(dir);
@@ -152,19 +164,14 @@ bool CanListFolder(const QString& path) {
 }
 
 bool HasSubfolders(const QString& path) {
-    DIR* dir = opendir(QFile::encodeName(WithSlash(path)).constData());
+    DIR* dir = openListing(path);
     if (!dir)
         return false;
     bool found = false;
-    while (const dirent* entry = readdir(dir)) {
-        struct stat st; // the entry's own attributes: a link to a folder is none
-        if (!isDotEntry(entry->d_name) &&
-            fstatat(dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
-            S_ISDIR(st.st_mode)) {
-            found = true;
-            break;
-        }
-    }
+    forEachEntry(dir, [&](const char*, const struct stat& st) {
+        found = S_ISDIR(st.st_mode); // its own attributes: a link to a folder is none
+        return !found;
+    });
     closedir(dir);
     return found;
 }
