@@ -160,6 +160,11 @@ void TestFrmFolderSizeManager::diagramCells() {
     QCOMPARE(QColor(image.pixel(cell.right() - 4, cell.bottom() - 3)), QColor(255, 228, 196));
     // Nothing beyond the cell.
     QVERIFY(QColor(image.pixel(cell.right() + 1, midY)) != QColor(139, 69, 19));
+    // 0 %: the frame and the background, no bar.
+    const QRect none = viewportOf(grid()).cellRect(rowNamed("none"), grid().ColIndex("Percent"));
+    QCOMPARE(grid().CellValue(rowNamed("none"), "Percent").toLong(), 0);
+    QCOMPARE(QColor(image.pixel(none.left() + 1, none.center().y())), QColor(139, 69, 19));
+    QCOMPARE(QColor(image.pixel(none.left() + 3, none.bottom() - 3)), QColor(255, 228, 196));
     // Too narrow for a bar: nothing drawn.
     grid().SetColWidth("Percent", 3);
     grid().viewport()->render(&image);
