@@ -105,10 +105,7 @@ bool GridVirtualRows::keyPress(QKeyEvent* e) {
         if (!m_toEnd) {
             m_toEnd = true;
             m_endModifiers = e->modifiers();
-            QTimer::singleShot(0, this, [this, generation = m_generation] {
-                if (generation == m_generation)
-                    fetchAllStep();
-            });
+            queueFetchAllStep();
         }
         return true; // handled once the rows are in
     }
@@ -129,6 +126,14 @@ bool GridVirtualRows::mousePress(QMouseEvent*) {
     return false;
 }
 
+void GridVirtualRows::queueFetchAllStep() {
+    // Dropped when the grid is emptied or the mode changes meanwhile.
+    QTimer::singleShot(0, this, [this, generation = m_generation] {
+        if (generation == m_generation)
+            fetchAllStep();
+    });
+}
+
 void GridVirtualRows::fetchAllStep() {
     if (!m_toEnd)
         return;
@@ -136,10 +141,7 @@ void GridVirtualRows::fetchAllStep() {
         if (!m_busy && !m_context.host.painting())
             fetch({0, -1, true});
         if (moreMayCome()) {
-            QTimer::singleShot(0, this, [this, generation = m_generation] {
-                if (generation == m_generation)
-                    fetchAllStep();
-            });
+            queueFetchAllStep();
             return;
         }
     }

@@ -56,6 +56,7 @@ private:
     Need viewNeed() const;
     void queueFill();
     void fetchAllStep();
+    void queueFetchAllStep(); // the next step of Ctrl+End's load, at the next turn
 
     const GridContext& m_context;
     bool m_enabled = false;
