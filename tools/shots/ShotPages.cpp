@@ -16,6 +16,7 @@
 #include "samples/features/frmMultiColSort.h"
 #include "samples/full/frmFolderSizeManager.h"
 #include "samples/full/frmMyCustomers.h"
+#include "samples/full/frmPropertyGrid.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -256,6 +257,14 @@ std::vector<ShotPage> AllShotPages() {
         {QStringLiteral("frmFolderSizeManager"), [] { return folderSizeWindow(); }},
         {QStringLiteral("frmCustomDraw"), [] { return customDrawWindow(); }},
         {QStringLiteral("frmMemMng"), [] { return memoryManagerWindow(); }},
+        {QStringLiteral("frmPropertyGrid"),
+         [] { return static_cast<QWidget*>(new frmPropertyGrid); }},
+        {QStringLiteral("frmPropertyGrid-categorized"),
+         [] {
+             auto* window = new frmPropertyGrid;
+             window->optViewCategorized->setChecked(true);
+             return static_cast<QWidget*>(window);
+         }},
     };
 }
 
