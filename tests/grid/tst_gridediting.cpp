@@ -36,6 +36,7 @@ private Q_SLOTS:
     void editKeyPressDiscards();
     void appendAndNoneBehaviour();
     void startByF2DoubleClickAndClick();
+    void doubleClickWithoutEditorLeavesNoClick();
     void notEditable();
     void newValueTakesTheCellsType_data();
     void newValueTakesTheCellsType();
@@ -257,6 +258,29 @@ void TestGridEditing::startByF2DoubleClickAndClick() {
     t.click(4, 3);
     QTRY_VERIFY(t.grid.internals().editor.isEditing());
     QCOMPARE(log.take(), QStringList({"RequestEdit 4,3 key=0 text=4,3"}));
+}
+
+// A double click on the current cell that opens no editor (do-default False, or an edit
+// refused) ends with a release that is no click: no editor opens after the double-click time.
+void TestGridEditing::doubleClickWithoutEditorLeavesNoClick() {
+    InputTestGrid t(5, 3);
+    EditEventLog log(t.grid);
+    bool refuse = false;
+    connect(&t.grid, &TessixGrid::CellDblClick, [&](CellDblClickArgs& a) { a.doDefault = refuse; });
+    connect(&t.grid, &TessixGrid::RequestEdit, [&](RequestEditArgs& a) { a.cancel = true; });
+    t.grid.SetCurCell(3, 2);
+    for (bool doDefault : {false, true}) {
+        refuse = doDefault;
+        log.take();
+        systemDoubleClick(t.viewport(), t.cellPoint(3, 2));
+        QTest::qWait(QApplication::doubleClickInterval() + 50);
+        QVERIFY(!t.grid.internals().editor.isEditing());
+        QCOMPARE(log.take().size(), doDefault ? 1 : 0); // the refused RequestEdit, once
+    }
+    // The next click on the current cell edits as before.
+    disconnect(&t.grid, &TessixGrid::RequestEdit, nullptr, nullptr);
+    t.click(3, 2);
+    QTRY_VERIFY(t.grid.internals().editor.isEditing());
 }
 
 void TestGridEditing::notEditable() {

@@ -671,12 +671,12 @@ void GridEditor::cellClicked(int row, int col, const QPoint& pos) {
 
 bool GridEditor::cellDoubleClicked(const CellDblClickArgs& args) {
     m_clickEdit.stop();
-    if (!args.doDefault || m_session || isCheckBoxCell(args.row, args.col))
-        return false;
-    if (!StartEdit(args.row, args.col))
-        return false;
+    if (isCheckBoxCell(args.row, args.col))
+        return false; // its release toggles the box again
+    // The release that ends the double click is no click on the current cell, also when no
+    // editor opens (do-default False, an edit refused): it must not open one later.
     m_skipClick = true;
-    return true;
+    return args.doDefault && !m_session && StartEdit(args.row, args.col);
 }
 
 // ----- Check boxes and drop-down buttons -----
@@ -822,8 +822,10 @@ bool GridEditor::eventFilter(QObject* watched, QEvent* event) {
             const auto [row, col] = m_context.viewport().cellAt(pos);
             m_pressOnCurrent = row > 0 && row == m_context.navigation.CurRow() &&
                                col == m_context.navigation.CurCol();
-            if (type == QEvent::MouseButtonPress)
+            if (type == QEvent::MouseButtonPress) {
                 m_clickEdit.stop();
+                m_skipClick = false; // a new click: no double click is ending
+            }
         } else if (type == QEvent::ContextMenu) {
             auto* menu = static_cast<QContextMenuEvent*>(event);
             gridContextMenu(menu->pos(), menu->globalPos());
