@@ -203,6 +203,26 @@ private Q_SLOTS:
         fitsTheGrid();
     }
 
+    void valueColumnMakesRoomForTheScrollBar() {
+        window->optViewCategorized->setChecked(true);
+        const auto fits = [&] {
+            return grid().ColWidth("property") + grid().ColWidth("value") +
+                       grid().VScrollBar().Thickness() ==
+                   grid().GetInfo(10);
+        };
+        QVERIFY(grid().VScrollBar().Thickness() > 0);
+        QVERIFY(fits());
+        const QStringList bands{"Appearance", "Behavior", "Misc", "Position"};
+        for (const QString& band : bands) {
+            const int row = grid().FindRow(grid().RowTextCol(), band);
+            systemDoubleClick(grid().viewport(),
+                              viewportOf(grid()).cellRect(row, grid().RowTextCol()).center());
+        }
+        QTRY_COMPARE(grid().VScrollBar().Thickness(), 0); // four bands fit
+        QVERIFY(fits());
+        QCOMPARE(grid().ComboLists().Item("Colors")->DropDownWidth(), grid().ColWidth("value"));
+    }
+
     // ----- Typing and committing numbers -----
 
     void typingIsFiltered_data() {
