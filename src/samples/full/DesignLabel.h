@@ -8,7 +8,8 @@
 // size in pixels of its parent. It paints itself, so every property shows as set. The caption
 // always wraps at words within the label's width; AutoSize fits the label to its caption:
 // taller or shorter at its width when WordWrap is on, to one line per caption line otherwise.
-// Values outside a property's codes are clamped to the nearest code.
+// Values outside a property's codes are clamped to the nearest code. A new label is opaque
+// white with black text, in the 3-D look, without a border.
 class DesignLabel : public QWidget {
     Q_OBJECT
 public:

@@ -60,6 +60,7 @@ LabelProperty property(const QString& name, const QString& category, PropertyEdi
             [set](DesignLabel& l, const Variant& v) { (l.*set)(fromCell<std::decay_t<Arg>>(v)); }};
 }
 
+// A value chosen from a drop-down list.
 template <class T, class Arg>
 LabelProperty code(const QString& name, const QString& category, const QString& list,
                    T (DesignLabel::*get)() const, void (DesignLabel::*set)(Arg)) {

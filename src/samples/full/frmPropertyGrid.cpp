@@ -98,8 +98,6 @@ frmPropertyGrid::frmPropertyGrid(QWidget* parent)
     Form_Load();
 }
 
-frmPropertyGrid::~frmPropertyGrid() = default;
-
 void frmPropertyGrid::Form_Load() {
     grdProp->BeginUpdate();
     ApplyGridLook(grdProp);
@@ -107,7 +105,9 @@ void frmPropertyGrid::Form_Load() {
     grdProp->Header().SetVisible(false);
     grdProp->SetShowFocusRect(false);
     grdProp->SetShowControlsInAllCells(true);
-    grdProp->SetDefaultRowHeight(grdProp->GetOptimalRowHeight({}, 1, 0, false, 0, true));
+    // One line of text, with room for the drop-down buttons.
+    grdProp->SetDefaultRowHeight(grdProp->GetOptimalRowHeight({}, 1, 0, /*checkBoxes=*/false, 0,
+                                                              /*comboButtons=*/true));
 
     grdProp->AddCol(PropertyCol)->SetCellVAlignment(VAlignCenter);
     grdProp->AddCol(ValueCol)->SetCellVAlignment(VAlignCenter);

@@ -25,7 +25,6 @@ class frmPropertyGrid : public QWidget {
     Q_OBJECT
 public:
     explicit frmPropertyGrid(QWidget* parent = nullptr);
-    ~frmPropertyGrid() override;
 
     DesignLabel* Label1;
     TessixGrid* grdProp;
