@@ -16,6 +16,7 @@
 #include "samples/features/frmMultiColSort.h"
 #include "samples/full/frmFolderSizeManager.h"
 #include "samples/full/frmMyCustomers.h"
+#include "samples/viewing/frmVirtual.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -256,6 +257,8 @@ std::vector<ShotPage> AllShotPages() {
         {QStringLiteral("frmFolderSizeManager"), [] { return folderSizeWindow(); }},
         {QStringLiteral("frmCustomDraw"), [] { return customDrawWindow(); }},
         {QStringLiteral("frmMemMng"), [] { return memoryManagerWindow(); }},
+        {QStringLiteral("frmVirtual"),
+         [] { return static_cast<QWidget*>(shownWindow<frmVirtual>()); }},
     };
 }
 
