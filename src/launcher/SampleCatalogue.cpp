@@ -6,6 +6,7 @@
 #include "samples/features/frmMultiColSort.h"
 #include "samples/full/frmFolderSizeManager.h"
 #include "samples/full/frmMyCustomers.h"
+#include "samples/viewing/frmViewRecordset.h"
 #include "samples/viewing/frmVirtual.h"
 
 #include <QHash>
@@ -24,6 +25,7 @@ QHash<QString, SampleWindowFactory>& factories() {
         {QStringLiteral("frmCustomDraw"), [] { return new frmCustomDraw; }},
         {QStringLiteral("frmMemMng"), [] { return new frmMemMng; }},
         {QStringLiteral("frmVirtual"), [] { return new frmVirtual; }},
+        {QStringLiteral("frmViewRecordset"), [] { return new frmViewRecordset; }},
     };
     return table;
 }
