@@ -6,6 +6,7 @@
 #include "samples/features/frmMultiColSort.h"
 #include "samples/full/frmFolderSizeManager.h"
 #include "samples/full/frmMyCustomers.h"
+#include "samples/viewing/frmVMFORS.h"
 #include "samples/viewing/frmViewRecordset.h"
 #include "samples/viewing/frmVirtual.h"
 
@@ -26,6 +27,7 @@ QHash<QString, SampleWindowFactory>& factories() {
         {QStringLiteral("frmMemMng"), [] { return new frmMemMng; }},
         {QStringLiteral("frmVirtual"), [] { return new frmVirtual; }},
         {QStringLiteral("frmViewRecordset"), [] { return new frmViewRecordset; }},
+        {QStringLiteral("frmVMFORS"), [] { return new frmVMFORS; }},
     };
     return table;
 }

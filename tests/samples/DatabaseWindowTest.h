@@ -3,8 +3,11 @@
 // program's Data folder while it lives (the sample database, or one a script of the test's
 // own builds), never the shipped or the user's Test.db.
 
+#include "SampleWindowTest.h"
 #include "app/Global.h"
 #include "db/TestDatabase.h"
+
+#include <QCoreApplication>
 
 class ScopedSampleData {
 public:
@@ -32,4 +35,32 @@ public:
 
 private:
     QTemporaryDir m_dir;
+};
+
+// One database window under test, with its services and its database; the window shown
+// and its first rows in.
+template <class Window> struct DatabaseWindowFixture {
+    std::unique_ptr<IsolatedServices> services;
+    std::unique_ptr<ScopedSampleData> data;
+    std::unique_ptr<Window> window;
+
+    void start() { services = std::make_unique<IsolatedServices>(); }
+    void open(const QByteArray& script = TestDatabase::shippedScript()) {
+        data = std::make_unique<ScopedSampleData>(script);
+        show();
+    }
+    // The window on whatever Data folder is current.
+    void show() {
+        window = shownWindow<Window>();
+        for (int i = 0; i < 5; ++i)
+            QCoreApplication::processEvents();
+    }
+    // Closes everything; returns the boxes nobody scripted an answer for.
+    QStringList finish() {
+        window.reset();
+        data.reset();
+        const QStringList unexpected = services->boxes.unexpected();
+        services.reset();
+        return unexpected;
+    }
 };

@@ -4,7 +4,6 @@
 // reports and survives: no database, a query that fails.
 
 #include "DatabaseWindowTest.h"
-#include "SampleWindowTest.h"
 #include "app/Startup.h"
 #include "db/Connection.h"
 #include "db/Recordset.h"
@@ -39,17 +38,15 @@ QStringList keysOf(const TessixGrid& grid) {
 
 class TestFrmViewRecordset : public QObject {
     Q_OBJECT
-    std::unique_ptr<IsolatedServices> services;
-    std::unique_ptr<ScopedSampleData> data;
-    std::unique_ptr<frmViewRecordset> window;
+    DatabaseWindowFixture<frmViewRecordset> f;
 
-    TessixGrid& grid() { return *window->grdMain; }
-    TessixGrid& fields() { return *window->grdFields; }
+    TessixGrid& grid() { return *f.window->grdMain; }
+    TessixGrid& fields() { return *f.window->grdFields; }
 
     int count(const QString& where) {
         db::Connection connection;
         db::Recordset rs;
-        if (!connection.Open(data->file().connectionString()) ||
+        if (!connection.Open(f.data->file().connectionString()) ||
             !connection.Execute("SELECT COUNT(*) FROM Customers WHERE " + where, rs))
             return -1;
         return rs.Fields().Item(0)->Value().toLong();
@@ -58,20 +55,16 @@ class TestFrmViewRecordset : public QObject {
 private Q_SLOTS:
     void initTestCase() { InitializeApplication(*qApp); }
     void init() {
-        services = std::make_unique<IsolatedServices>();
-        data = std::make_unique<ScopedSampleData>();
-        window = shownWindow<frmViewRecordset>();
+        f.start();
+        f.open();
     }
     void cleanup() {
-        window.reset();
-        data.reset();
-        const QStringList unexpected = services->boxes.unexpected();
-        services.reset();
+        const QStringList unexpected = f.finish();
         QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join("; ")));
     }
 
     void opensWithTheFieldListTicked() {
-        QVERIFY(services->boxes.shown().isEmpty());
+        QVERIFY(f.services->boxes.shown().isEmpty());
         QCOMPARE(grid().ColCount(), 0);
         QCOMPARE(grid().RowCount(), 0);
         QVERIFY(!fields().Header().Visible());
@@ -107,11 +100,11 @@ private Q_SLOTS:
         QFETCH(QString, salesText);
         QFETCH(int, salesAlignment);
         QFETCH(bool, checkBoxes);
-        window->cmd2Queries->click();
-        QPushButton* pressed = button == "cmdFillAll"      ? window->cmdFillAll
-                               : button == "cmdFillSelFld" ? window->cmdFillSelFld
-                               : button == "cmdFillPredef" ? window->cmdFillPredef
-                                                           : window->cmdFmtSales;
+        f.window->cmd2Queries->click();
+        QPushButton* pressed = button == "cmdFillAll"      ? f.window->cmdFillAll
+                               : button == "cmdFillSelFld" ? f.window->cmdFillSelFld
+                               : button == "cmdFillPredef" ? f.window->cmdFillPredef
+                                                           : f.window->cmdFmtSales;
         pressed->click();
         QCOMPARE(keysOf(grid()), keys);
         QCOMPARE(grid().RowCount(), 300);
@@ -130,7 +123,7 @@ private Q_SLOTS:
     }
 
     void predefinedColumnsLook() {
-        window->cmdFillPredef->click();
+        f.window->cmdFillPredef->click();
         QCOMPARE(grid().ColHeaderText("total sales"), "Total sales");
         QCOMPARE(grid().ColHeaderText("has discount"), "Discount");
         QCOMPARE(grid().CellBackColor(5, "company"), OleColor(RGB(240, 240, 255)));
@@ -145,17 +138,17 @@ private Q_SLOTS:
     }
 
     void nothingTicked() {
-        window->cmdFillAll->click();
+        f.window->cmdFillAll->click();
         for (int row = 1; row <= fields().RowCount(); ++row)
             fields().SetCellCheckState(row, 1, CheckUnchecked);
-        window->cmdFillSelFld->click();
+        f.window->cmdFillSelFld->click();
         QCOMPARE(grid().ColCount(), 0);
         QCOMPARE(grid().RowCount(), 0);
     }
 
     void twoQueriesInTwoColours() {
-        window->cmdFillPredef->click();
-        window->cmd2Queries->click();
+        f.window->cmdFillPredef->click();
+        f.window->cmd2Queries->click();
         QCOMPARE(keysOf(grid()), AllFields);
         const int canadians = count("Country='Canada'");
         QCOMPARE(grid().RowCount(), canadians + count("[Total Sales]<1000"));
@@ -177,12 +170,12 @@ private Q_SLOTS:
     }
 
     void panelKeepsItsWidth() {
-        const int panel = window->picFeatures->width();
+        const int panel = f.window->picFeatures->width();
         for (const QSize size : {QSize(1000, 600), QSize(800, 520)}) {
-            window->resize(size);
+            f.window->resize(size);
             QCoreApplication::processEvents();
-            const QRect grid = window->grdMain->geometry();
-            const QRect features = window->picFeatures->geometry();
+            const QRect grid = f.window->grdMain->geometry();
+            const QRect features = f.window->picFeatures->geometry();
             QCOMPARE(features.width(), panel);
             QCOMPARE(features.right() + 1, size.width() - 6);
             QCOMPARE(features.top(), 6);
@@ -192,43 +185,43 @@ private Q_SLOTS:
             QCOMPARE(grid.height(), size.height() - 12);
         }
         // Never so small that the buttons are cut.
-        window->resize(100, 100);
-        QVERIFY(window->cmd2Queries->geometry().bottom() < window->picFeatures->height());
-        QVERIFY(window->grdMain->width() > 0);
+        f.window->resize(100, 100);
+        QVERIFY(f.window->cmd2Queries->geometry().bottom() < f.window->picFeatures->height());
+        QVERIFY(f.window->grdMain->width() > 0);
     }
 
     // Without its database the window says so, as every database window does, and stays
     // empty.
     void noDatabase() {
-        window.reset();
+        f.window.reset();
         ScopedEmptyData empty;
-        services->boxes.answer(vbOK);
-        window = shownWindow<frmViewRecordset>();
-        QCOMPARE(services->boxes.shown().size(), 1);
-        const platform::MessageBoxRequest box = services->boxes.shown()[0].request;
+        f.services->boxes.answer(vbOK);
+        f.show();
+        QCOMPARE(f.services->boxes.shown().size(), 1);
+        const platform::MessageBoxRequest box = f.services->boxes.shown()[0].request;
         QVERIFY2(box.text.startsWith("The sample database could not be opened."),
                  qPrintable(box.text));
         QVERIFY(box.text.contains("Test.db"));
         QCOMPARE(box.icon(), int(vbCritical));
         QCOMPARE(fields().RowCount(), 0);
-        QVERIFY(!window->cmdFillAll->isEnabled());
-        QVERIFY(!window->cmd2Queries->isEnabled());
+        QVERIFY(!f.window->cmdFillAll->isEnabled());
+        QVERIFY(!f.window->cmd2Queries->isEnabled());
     }
 
     // A query that fails is reported; the window goes on with what it holds.
     void failingQuery() {
         db::Connection other;
-        QVERIFY(other.Open(data->file().connectionString()));
+        QVERIFY(other.Open(f.data->file().connectionString()));
         QVERIFY2(other.Execute("DROP TABLE Customers"), qPrintable(other.LastError().Description));
-        services->boxes.answer(vbOK);
-        window->cmd2Queries->click();
-        QCOMPARE(services->boxes.shown().size(), 1); // the second query is not tried
-        const platform::MessageBoxRequest box = services->boxes.shown()[0].request;
+        f.services->boxes.answer(vbOK);
+        f.window->cmd2Queries->click();
+        QCOMPARE(f.services->boxes.shown().size(), 1); // the second query is not tried
+        const platform::MessageBoxRequest box = f.services->boxes.shown()[0].request;
         QVERIFY2(box.text.contains("WHERE [Country]='Canada'") &&
                      box.text.contains("no such table"),
                  qPrintable(box.text));
         QCOMPARE(box.icon(), int(vbCritical));
-        window->cmdFillAll->click();
+        f.window->cmdFillAll->click();
         QCOMPARE(grid().RowCount(), 300);
     }
 };

@@ -16,6 +16,7 @@
 #include "samples/features/frmMultiColSort.h"
 #include "samples/full/frmFolderSizeManager.h"
 #include "samples/full/frmMyCustomers.h"
+#include "samples/viewing/frmVMFORS.h"
 #include "samples/viewing/frmViewRecordset.h"
 #include "samples/viewing/frmVirtual.h"
 
@@ -288,6 +289,8 @@ std::vector<ShotPage> AllShotPages() {
              window->cmd2Queries->click();
              return static_cast<QWidget*>(window);
          }},
+        {QStringLiteral("frmVMFORS"),
+         [] { return static_cast<QWidget*>(databaseWindow<frmVMFORS>()); }},
     };
 }
 
