@@ -76,6 +76,17 @@ private Q_SLOTS:
                 ticked << fields().CellText(row, 1);
         }
         QCOMPARE(ticked, TickedFields);
+
+        // The user ticks a name with Space and cannot edit it.
+        fields().setFocus();
+        fields().SetCurCell(5, 1);
+        QTest::keyClick(&fields(), Qt::Key_Space);
+        QCOMPARE(fields().CellCheckState(5, 1), int(CheckChecked));
+        for (const Qt::Key key : {Qt::Key_F2, Qt::Key_X, Qt::Key_Return}) {
+            QWidget* focus = QApplication::focusWidget();
+            QTest::keyClick(focus ? focus : &fields(), key);
+        }
+        QCOMPARE(fields().CellText(5, 1), "Phone");
     }
 
     // Each button after another one: the grid is rebuilt from scratch every time.
