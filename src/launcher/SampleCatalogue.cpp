@@ -7,6 +7,9 @@
 #include "samples/full/frmFolderSizeManager.h"
 #include "samples/full/frmMyCustomers.h"
 #include "samples/full/frmPropertyGrid.h"
+#include "samples/viewing/frmVMFORS.h"
+#include "samples/viewing/frmViewRecordset.h"
+#include "samples/viewing/frmVirtual.h"
 
 #include <QHash>
 
@@ -24,6 +27,9 @@ QHash<QString, SampleWindowFactory>& factories() {
         {QStringLiteral("frmCustomDraw"), [] { return new frmCustomDraw; }},
         {QStringLiteral("frmMemMng"), [] { return new frmMemMng; }},
         {QStringLiteral("frmPropertyGrid"), [] { return new frmPropertyGrid; }},
+        {QStringLiteral("frmVirtual"), [] { return new frmVirtual; }},
+        {QStringLiteral("frmViewRecordset"), [] { return new frmViewRecordset; }},
+        {QStringLiteral("frmVMFORS"), [] { return new frmVMFORS; }},
     };
     return table;
 }

@@ -2,6 +2,7 @@
 // fields and their types, writes with their conflicts and errors, batches, the pending
 // filter and Find.
 
+#include "CountedReads.h"
 #include "TestDatabase.h"
 #include "db/Connection.h"
 #include "db/Recordset.h"
@@ -76,6 +77,55 @@ private Q_SLOTS:
         QCOMPARE(rs.LastError().Number, db::NotSupportedError);
         QVERIFY(rs.MoveFirst()); // runs the query again
         QCOMPARE(idOf(rs), 1);
+    }
+
+    // The forward-only cursor reads its records from the database a block of CacheSize at a
+    // time, as the reader moves on, never the whole result up front; a static one reads it
+    // all at Open.
+    void forwardOnlyReadsInBlocks() {
+        CountedReads counted;
+        TestDatabase file(CountedReads::readsCountedScript());
+        db::Connection connection;
+        QVERIFY(connection.Open(file.connectionString()));
+        db::Recordset rs;
+        rs.SetCacheSize(20);
+        rs.SetCursorLocation(db::adUseServer);
+        rs.SetCursorType(db::adOpenForwardOnly);
+        QVERIFY(rs.Open("SELECT ID FROM Customers ORDER BY ID", &connection));
+        QCOMPARE(counted.reads(), 20);
+        for (int id = 1; id < 20; ++id)
+            QVERIFY(rs.MoveNext());
+        QCOMPARE(idOf(rs), 20);
+        QCOMPARE(counted.reads(), 20);
+        QVERIFY(rs.MoveNext());
+        QCOMPARE(idOf(rs), 21);
+        QCOMPARE(counted.reads(), 40);
+        while (!rs.Eof())
+            QVERIFY(rs.MoveNext());
+        QCOMPARE(counted.reads(), 300);
+
+        db::Recordset whole;
+        QVERIFY(whole.Open("Customers", &connection, db::adOpenStatic));
+        QCOMPARE(counted.reads(), 600);
+    }
+
+    // A record that cannot be read mid-way: the move fails with the database's words and
+    // the recordset is at its end, so a reader stops there.
+    void forwardOnlyReadFailure() {
+        CountedReads counted;
+        TestDatabase file(CountedReads::readsCountedScript());
+        db::Connection connection;
+        QVERIFY(connection.Open(file.connectionString()));
+        counted.failAt(45);
+        db::Recordset rs;
+        rs.SetCacheSize(20);
+        QVERIFY(rs.Open("SELECT ID FROM Customers ORDER BY ID", &connection));
+        while (idOf(rs) < 40)
+            QVERIFY(rs.MoveNext());
+        QVERIFY(!rs.MoveNext());
+        QVERIFY2(rs.LastError().Description.contains("the record could not be read"),
+                 qPrintable(rs.LastError().Description));
+        QVERIFY(rs.Eof());
     }
 
     // A forward-only recordset left half-read holds its query open; other connections still

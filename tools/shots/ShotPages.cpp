@@ -17,6 +17,9 @@
 #include "samples/full/frmFolderSizeManager.h"
 #include "samples/full/frmMyCustomers.h"
 #include "samples/full/frmPropertyGrid.h"
+#include "samples/viewing/frmVMFORS.h"
+#include "samples/viewing/frmViewRecordset.h"
+#include "samples/viewing/frmVirtual.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -219,6 +222,22 @@ QWidget* memoryManagerWindow() {
     return window;
 }
 
+// A database window on a copy of the sample database (the user's copy stays untouched),
+// shown and laid out.
+template <class Window> Window* databaseWindow() {
+    static QTemporaryDir dir;
+    const QString copy = dir.filePath(QStringLiteral("Test.db"));
+    if (!QFile::exists(copy)) {
+        QFile::copy(DataFolder() + QStringLiteral("/Test.db"), copy);
+        QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+    }
+    const QString previous = DataFolder();
+    SetDataFolder(dir.path());
+    Window* window = shownWindow<Window>();
+    SetDataFolder(previous);
+    return window;
+}
+
 } // namespace
 
 std::vector<ShotPage> AllShotPages() {
@@ -265,6 +284,22 @@ std::vector<ShotPage> AllShotPages() {
              window->optViewCategorized->setChecked(true);
              return static_cast<QWidget*>(window);
          }},
+        {QStringLiteral("frmVirtual"),
+         [] { return static_cast<QWidget*>(shownWindow<frmVirtual>()); }},
+        {QStringLiteral("frmViewRecordset"),
+         [] {
+             auto* window = databaseWindow<frmViewRecordset>();
+             window->cmdFillPredef->click();
+             return static_cast<QWidget*>(window);
+         }},
+        {QStringLiteral("frmViewRecordset-2queries"),
+         [] {
+             auto* window = databaseWindow<frmViewRecordset>();
+             window->cmd2Queries->click();
+             return static_cast<QWidget*>(window);
+         }},
+        {QStringLiteral("frmVMFORS"),
+         [] { return static_cast<QWidget*>(databaseWindow<frmVMFORS>()); }},
     };
 }
 
