@@ -1,5 +1,6 @@
 #include "launcher/SampleCatalogue.h"
 
+#include "samples/editing/frmUpdDB_AddEditDel.h"
 #include "samples/editing/frmUpdDB_RowKeysRS.h"
 #include "samples/features/frmCustomDraw.h"
 #include "samples/features/frmCustomSort.h"
@@ -24,6 +25,7 @@ QHash<QString, SampleWindowFactory>& factories() {
         {QStringLiteral("frmCustomDraw"), [] { return new frmCustomDraw; }},
         {QStringLiteral("frmMemMng"), [] { return new frmMemMng; }},
         {QStringLiteral("frmUpdDB_RowKeysRS"), [] { return new frmUpdDB_RowKeysRS; }},
+        {QStringLiteral("frmUpdDB_AddEditDel"), [] { return new frmUpdDB_AddEditDel; }},
     };
     return table;
 }

@@ -10,6 +10,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
 #include "runtime/Random.h"
+#include "samples/editing/frmUpdDB_AddEditDel.h"
 #include "samples/editing/frmUpdDB_RowKeysRS.h"
 #include "samples/features/frmCustomDraw.h"
 #include "samples/features/frmCustomSort.h"
@@ -266,6 +267,11 @@ std::vector<ShotPage> AllShotPages() {
          [] {
              return static_cast<QWidget*>(
                  windowOnDataCopy<frmUpdDB_RowKeysRS>(QStringLiteral("Test.db")));
+         }},
+        {QStringLiteral("frmUpdDB_AddEditDel"),
+         [] {
+             return static_cast<QWidget*>(
+                 windowOnDataCopy<frmUpdDB_AddEditDel>(QStringLiteral("Test.db")));
          }},
     };
 }
