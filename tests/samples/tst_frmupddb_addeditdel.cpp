@@ -104,6 +104,9 @@ private Q_SLOTS:
         QCOMPARE(grid().RowCount(), 302);
         QCOMPARE(typed(grid().CellValue(301, "id")), "Long 301");
         QCOMPARE(shown(302, "id"), "(New)");
+        int left = 0, top = 0, width = 0, height = 0;
+        grid().GetCellRect(302, 1, left, top, width, height);
+        QVERIFY(height > 0 && top + height <= grid().viewport()->height());
         QCOMPARE(count("ID=301 AND Company IS NULL"), "1");
         key(Qt::Key_Return);
         QCOMPARE(company(301), "NULL");

@@ -218,6 +218,8 @@ bool frmUpdDB_AddEditDel::AddRecord(bool moveToNew) {
     Tessix1->SetCellValue(n, IdCol, key);
     if (moveToNew)
         Tessix1->SetCurCell(Tessix1->RowCount() - 1, Tessix1->CurCol());
+    // The fresh "(New)" row shows under the record it follows.
+    Tessix1->EnsureVisibleRow(Tessix1->RowCount());
     Tessix1->EndUpdate();
     return true;
 }
