@@ -1,5 +1,7 @@
 #include "launcher/SampleCatalogue.h"
 
+#include "samples/editing/frmUpdDB_AddEditDel.h"
+#include "samples/editing/frmUpdDB_RowKeysRS.h"
 #include "samples/features/frmCustomDraw.h"
 #include "samples/features/frmCustomSort.h"
 #include "samples/features/frmMemMng.h"
@@ -30,6 +32,8 @@ QHash<QString, SampleWindowFactory>& factories() {
         {QStringLiteral("frmVirtual"), [] { return new frmVirtual; }},
         {QStringLiteral("frmViewRecordset"), [] { return new frmViewRecordset; }},
         {QStringLiteral("frmVMFORS"), [] { return new frmVMFORS; }},
+        {QStringLiteral("frmUpdDB_RowKeysRS"), [] { return new frmUpdDB_RowKeysRS; }},
+        {QStringLiteral("frmUpdDB_AddEditDel"), [] { return new frmUpdDB_AddEditDel; }},
     };
     return table;
 }

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QProxyStyle>
 #include <QScrollBar>
+#include <QVBoxLayout>
 #include <QWheelEvent>
 
 namespace {
@@ -58,6 +59,7 @@ private Q_SLOTS:
     void userScrollsAndTheirReasons();
     void thumbDrag();
     void visibilityAndThicknessAfterTheLayout();
+    void currentCellSetBeforeTheFirstShow();
     void enabledAndDisplayMode();
     void styleChange();
 };
@@ -142,6 +144,32 @@ void TestGridScrollBars::visibilityAndThicknessAfterTheLayout() {
     QApplication::processEvents();
     QCOMPARE(log.take(), QStringList({"visible 1 0", "thickness 1 0"}));
     QCOMPARE(calls, 1);
+}
+
+// A window sets the current cell while it loads, before its layout gives the grid its real
+// size: the row is in view once the window shows.
+void TestGridScrollBars::currentCellSetBeforeTheFirstShow() {
+    QWidget window;
+    auto* grid = new TessixGrid;
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(grid);
+    window.resize(300, 200);
+    grid->AddCol("a");
+    grid->SetRowCount(300);
+    grid->SetCurCell(300, 1);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    int left = 0, top = 0, width = 0, height = 0;
+    grid->GetCellRect(300, 1, left, top, width, height);
+    QVERIFY(height > 0);
+    QVERIFY(top + height <= grid->viewport()->height());
+    // Once shown, a resize leaves the scroll position to the user.
+    grid->SetCurCell(1, 1);
+    grid->EnsureVisibleRow(1);
+    window.resize(300, 150);
+    QApplication::processEvents();
+    grid->GetCellRect(1, 1, left, top, width, height);
+    QVERIFY(height > 0);
 }
 
 void TestGridScrollBars::enabledAndDisplayMode() {

@@ -10,6 +10,8 @@
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
 #include "runtime/Random.h"
+#include "samples/editing/frmUpdDB_AddEditDel.h"
+#include "samples/editing/frmUpdDB_RowKeysRS.h"
 #include "samples/features/frmCustomDraw.h"
 #include "samples/features/frmCustomSort.h"
 #include "samples/features/frmMemMng.h"
@@ -81,22 +83,27 @@ QWidget* tipWindow() {
     return &tip;
 }
 
-// "My Customers" on a copy of the shipped customer list (a save must not reach the shipped
-// file), without its tip window.
-frmMyCustomers* customersWindow() {
+// A window on a copy of its data file from the Data folder (an edit must not reach the
+// user's file), without its tip window.
+template <class Window> Window* windowOnDataCopy(const QString& fileName) {
     static QTemporaryDir dir;
-    const QString copy = dir.filePath(QStringLiteral("CustList.txt"));
+    const QString copy = dir.filePath(fileName);
     QFile::remove(copy);
-    QFile::copy(DataFolder() + QStringLiteral("/CustList.txt"), copy);
+    QFile::copy(DataFolder() + u'/' + fileName, copy);
     QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
     platform::MemorySettingsStore settings;
     settings.save(LauncherSettingsApp, LauncherSettingsSection, ShowTipsKey, QStringLiteral("0"));
     platform::ScopedSettingsStore scope(settings);
     const QString previous = DataFolder();
     SetDataFolder(dir.path());
-    auto* window = new frmMyCustomers;
+    auto* window = new Window;
     SetDataFolder(previous);
     return window;
+}
+
+// "My Customers" on a copy of the shipped customer list.
+frmMyCustomers* customersWindow() {
+    return windowOnDataCopy<frmMyCustomers>(QStringLiteral("CustList.txt"));
 }
 
 // One box of each kind, as the program shows them, side by side.
@@ -222,20 +229,9 @@ QWidget* memoryManagerWindow() {
     return window;
 }
 
-// A database window on a copy of the sample database (the user's copy stays untouched),
-// shown and laid out.
+// A database window on a copy of the sample database (the user's copy stays untouched).
 template <class Window> Window* databaseWindow() {
-    static QTemporaryDir dir;
-    const QString copy = dir.filePath(QStringLiteral("Test.db"));
-    if (!QFile::exists(copy)) {
-        QFile::copy(DataFolder() + QStringLiteral("/Test.db"), copy);
-        QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
-    }
-    const QString previous = DataFolder();
-    SetDataFolder(dir.path());
-    Window* window = shownWindow<Window>();
-    SetDataFolder(previous);
-    return window;
+    return windowOnDataCopy<Window>(QStringLiteral("Test.db"));
 }
 
 } // namespace
@@ -300,6 +296,10 @@ std::vector<ShotPage> AllShotPages() {
          }},
         {QStringLiteral("frmVMFORS"),
          [] { return static_cast<QWidget*>(databaseWindow<frmVMFORS>()); }},
+        {QStringLiteral("frmUpdDB_RowKeysRS"),
+         [] { return static_cast<QWidget*>(databaseWindow<frmUpdDB_RowKeysRS>()); }},
+        {QStringLiteral("frmUpdDB_AddEditDel"),
+         [] { return static_cast<QWidget*>(databaseWindow<frmUpdDB_AddEditDel>()); }},
     };
 }
 

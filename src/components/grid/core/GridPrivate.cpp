@@ -182,6 +182,10 @@ void GridPrivate::paint(QPainter& p, const QRect& exposed) {
 void GridPrivate::resized() {
     sizing.applyStretch();
     layoutChanged();
+    // Until its first resize, which comes as it shows, the grid's size is not final: a
+    // current cell set meanwhile (a window's load) is brought into view at its real size.
+    if (!std::exchange(m_resizedOnce, true))
+        current.ensureVisible(navigation.current());
 }
 
 void GridPrivate::scrolled() {

@@ -124,5 +124,6 @@ private:
     bool m_pendingRepaint = false;
     bool m_pendingLayout = false;
     bool m_styleQueued = false;
+    bool m_resizedOnce = false; // see resized()
     bool m_painting = false;
 };
