@@ -6,6 +6,7 @@
 #include "samples/features/frmMultiColSort.h"
 #include "samples/full/frmFolderSizeManager.h"
 #include "samples/full/frmMyCustomers.h"
+#include "samples/full/frmOutlookDemo.h"
 
 #include <QHash>
 
@@ -22,6 +23,7 @@ QHash<QString, SampleWindowFactory>& factories() {
         {QStringLiteral("frmFolderSizeManager"), [] { return new frmFolderSizeManager; }},
         {QStringLiteral("frmCustomDraw"), [] { return new frmCustomDraw; }},
         {QStringLiteral("frmMemMng"), [] { return new frmMemMng; }},
+        {QStringLiteral("frmOutlookDemo"), [] { return new frmOutlookDemo; }},
     };
     return table;
 }

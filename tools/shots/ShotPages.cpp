@@ -16,6 +16,7 @@
 #include "samples/features/frmMultiColSort.h"
 #include "samples/full/frmFolderSizeManager.h"
 #include "samples/full/frmMyCustomers.h"
+#include "samples/full/frmOutlookDemo.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -218,6 +219,51 @@ QWidget* memoryManagerWindow() {
     return window;
 }
 
+// "Outlook Style Grid Demonstration" on a fixed day, without its tip window.
+frmOutlookDemo* outlookWindow() {
+    platform::MemorySettingsStore settings;
+    settings.save(LauncherSettingsApp, LauncherSettingsSection, ShowTipsKey, QStringLiteral("0"));
+    platform::ScopedSettingsStore scope(settings);
+    auto* window = new frmOutlookDemo(nullptr, QDate(2026, 12, 10));
+    window->show();
+    QApplication::processEvents();
+    return window;
+}
+
+// Chooses the entry of that value in a combo cell with the keyboard, as the user does.
+void chooseEntry(TessixGrid* grid, int row, const QString& col, const QString& value) {
+    grid->SetCurCell(row, col);
+    const ComboList* list = grid->ComboLists().Item(grid->ColObject(col)->CellComboList());
+    const int steps = list->FindItem(value) - list->FindItem(grid->CellValue(row, col));
+    const auto key = [](QWidget* to, int code) {
+        QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier);
+        QApplication::sendEvent(to, &press);
+    };
+    key(grid, Qt::Key_F4);
+    QWidget* popup = QApplication::activePopupWidget();
+    if (!popup)
+        return;
+    for (int i = 0; i < std::abs(steps); ++i)
+        key(popup, steps > 0 ? Qt::Key_Down : Qt::Key_Up);
+    key(popup, Qt::Key_Return);
+}
+
+// The messages in bands by date, newest first, and by sender; the second band collapsed.
+QWidget* outlookGroupedWindow() {
+    frmOutlookDemo* window = outlookWindow();
+    chooseEntry(window->grdGrp, 1, QStringLiteral("field"), QStringLiteral("received"));
+    chooseEntry(window->grdGrp, 1, QStringLiteral("order"), QStringLiteral("desc"));
+    chooseEntry(window->grdGrp, 2, QStringLiteral("field"), QStringLiteral("from"));
+    window->chkGroupRowsExpanded->setChecked(true);
+    window->cmdApplyGrouping->click();
+    TessixGrid* grid = window->grdMain;
+    int bands = 0;
+    for (int row = 1; row <= grid->RowCount(); ++row)
+        if (grid->RowIsGroup(row) && grid->ParentRow(row) == 0 && ++bands == 2)
+            grid->SetRowExpanded(row, false);
+    return window;
+}
+
 } // namespace
 
 std::vector<ShotPage> AllShotPages() {
@@ -256,6 +302,8 @@ std::vector<ShotPage> AllShotPages() {
         {QStringLiteral("frmFolderSizeManager"), [] { return folderSizeWindow(); }},
         {QStringLiteral("frmCustomDraw"), [] { return customDrawWindow(); }},
         {QStringLiteral("frmMemMng"), [] { return memoryManagerWindow(); }},
+        {QStringLiteral("frmOutlookDemo"), [] { return static_cast<QWidget*>(outlookWindow()); }},
+        {QStringLiteral("frmOutlookDemo-grouped"), [] { return outlookGroupedWindow(); }},
     };
 }
 
