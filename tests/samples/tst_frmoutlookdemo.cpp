@@ -399,6 +399,12 @@ void TestFrmOutlookDemo::bandsByDateAndSize_data() {
         << "received"
         << "desc"
         << QStringList{"Today", "Yesterday", "Earlier this week", "Earlier this month", "Older"};
+    QTest::newRow("importance descending")
+        << "importance"
+        << "desc" << QStringList{"High importance", "Normal importance", "Low importance"};
+    QTest::newRow("message ascending")
+        << "message"
+        << "asc" << QStringList{"Unread", "Read", "Replied", "Forwarded"};
     QTest::newRow("size ascending")
         << "size"
         << "asc"
@@ -406,7 +412,8 @@ void TestFrmOutlookDemo::bandsByDateAndSize_data() {
                        "Large (100 - 500 KB)", "Very Large (> 500 KB)"};
 }
 
-// Every message lies in the band its value belongs to, and the bands come in their order.
+// Every message lies in the band its value (or icon) belongs to, and the bands come in their
+// order.
 void TestFrmOutlookDemo::bandsByDateAndSize() {
     QFETCH(QString, field);
     QFETCH(QString, order);
@@ -427,11 +434,13 @@ void TestFrmOutlookDemo::bandsByDateAndSize() {
             continue;
         }
         const Variant value = list().CellValue(row, field);
-        const MessageBand expected =
-            field == "size"
-                ? SizeBand(value.toLong())
-                : ReceivedBand(vb::dateOf(value.toDateSerial()), Today, QLocale().firstDayOfWeek());
-        QCOMPARE(band, expected.caption);
+        const std::optional<MessageBand> expected =
+            field == "size" ? SizeBand(value.toLong())
+            : field == "received"
+                ? ReceivedBand(vb::dateOf(value.toDateSerial()), Today, QLocale().firstDayOfWeek())
+                : IconBand(field, window->imlMain->ItemKey(list().CellIcon(row, field)));
+        QVERIFY(expected);
+        QCOMPARE(band, expected->caption);
     }
     QCOMPARE(messageCount(), 200);
 }

@@ -12,6 +12,7 @@ private Q_SLOTS:
     void receivedBand();
     void sizeBand_data();
     void sizeBand();
+    void iconBand();
 };
 
 void TestOutlookBands::receivedBand_data() {
@@ -78,6 +79,16 @@ void TestOutlookBands::sizeBand() {
     QFETCH(QString, caption);
     QFETCH(int, value);
     QCOMPARE(SizeBand(kilobytes), (MessageBand{value, caption}));
+}
+
+void TestOutlookBands::iconBand() {
+    QCOMPARE(IconBand("importance", "imp_high"), (MessageBand{2, "High importance"}));
+    QCOMPARE(IconBand("importance", "blank"), (MessageBand{1, "Normal importance"}));
+    QCOMPARE(IconBand("message", "msg_unread"), (MessageBand{0, "Unread"}));
+    QCOMPARE(IconBand("flag", "blank"), (MessageBand{0, "Not flagged"}));
+    QCOMPARE(IconBand("attachment", "attachment"), (MessageBand{1, "With attachment"}));
+    QVERIFY(!IconBand("flag", "attachment"));
+    QVERIFY(!IconBand("from", "blank"));
 }
 
 QTEST_APPLESS_MAIN(TestOutlookBands)

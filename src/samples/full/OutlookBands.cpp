@@ -27,3 +27,29 @@ MessageBand SizeBand(int kilobytes) {
         return {3, QStringLiteral("Large (100 - 500 KB)")};
     return {4, QStringLiteral("Very Large (> 500 KB)")};
 }
+
+std::optional<MessageBand> IconBand(const QString& column, const QString& image) {
+    struct Entry {
+        const char* column;
+        const char* image;
+        int value;
+        const char* caption;
+    };
+    static const Entry entries[] = {
+        {"importance", "imp_low", 0, "Low importance"},
+        {"importance", "blank", 1, "Normal importance"},
+        {"importance", "imp_high", 2, "High importance"},
+        {"message", "msg_unread", 0, "Unread"},
+        {"message", "msg_read", 1, "Read"},
+        {"message", "msg_replied", 2, "Replied"},
+        {"message", "msg_forwarded", 3, "Forwarded"},
+        {"attachment", "blank", 0, "No attachment"},
+        {"attachment", "attachment", 1, "With attachment"},
+        {"flag", "blank", 0, "Not flagged"},
+        {"flag", "flag", 1, "Flagged"},
+    };
+    for (const Entry& e : entries)
+        if (column == QLatin1String(e.column) && image == QLatin1String(e.image))
+            return MessageBand{e.value, QString::fromLatin1(e.caption)};
+    return std::nullopt;
+}

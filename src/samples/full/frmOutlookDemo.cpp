@@ -425,16 +425,18 @@ void frmOutlookDemo::grdMain_ContextMenuClick(int area, int, int, int item) {
 
 void frmOutlookDemo::grdMain_GetGroupValue(GetGroupValueArgs& args) {
     const QString key = grdMain->ColKey(args.col);
-    MessageBand band;
+    std::optional<MessageBand> band;
     if (key == ReceivedCol)
         band = ReceivedBand(vb::dateOf(args.value.toDateSerial()), m_today,
                             QLocale().firstDayOfWeek());
     else if (key == SizeCol)
         band = SizeBand(args.value.toLong());
-    else
+    else // icon cells hold no value: their bands are named after what the icon means
+        band = IconBand(key, imlMain->ItemKey(args.groupValue.toLong()));
+    if (!band)
         return;
-    args.groupValue = Variant(std::int32_t(band.value));
-    args.caption = band.caption;
+    args.groupValue = Variant(std::int32_t(band->value));
+    args.caption = band->caption;
 }
 
 void frmOutlookDemo::grdMain_AfterGroupRowCreate(int row) {
