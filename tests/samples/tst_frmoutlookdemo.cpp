@@ -488,6 +488,21 @@ void TestFrmOutlookDemo::collapsedBands() {
     window->cmdApplyGrouping->click();
     QVERIFY(list().RowExpanded(1));
     QVERIFY(viewportOf(list()).rowRect(2).height() > 0);
+
+    // Deleting a message keeps the bands as the user opened or closed them.
+    window->chkGroupRowsExpanded->setChecked(false);
+    window->cmdApplyGrouping->click();
+    QTest::mouseDClick(list().viewport(), Qt::LeftButton, {}, rowPoint(1));
+    QVERIFY(list().RowExpanded(1));
+    const QStringList before = bands();
+    click(2);
+    menuOn(2, "delete");
+    QCOMPARE(messageCount(), 199);
+    QCOMPARE(bands(), before);
+    QVERIFY(list().RowExpanded(1));
+    for (int row = 2; row <= list().RowCount(); ++row)
+        if (list().RowIsGroup(row))
+            QVERIFY(!list().RowExpanded(row));
 }
 
 void TestFrmOutlookDemo::deleteAcrossBands() {

@@ -65,9 +65,16 @@ int rounded(double value) {
 
 } // namespace
 
+double DrawReceivedDate(const QDate& today, double day, double hour, double minute) {
+    const double midnight = vb::toSerial(today);
+    const double received =
+        midnight + rounded(-41 * day) + vb::TimeSerial(rounded(24 * hour), rounded(60 * minute), 0);
+    // 24 hours carry into the next day: a message of today would come from tomorrow.
+    return received >= midnight + 1 ? received - 1 : received;
+}
+
 QList<SampleMessage> GenerateSampleMessages(const QDate& today) {
     vb::Randomize(10);
-    const double midnight = vb::toSerial(today);
     QList<SampleMessage> messages;
     messages.reserve(SampleMessageCount);
     for (int i = 0; i < SampleMessageCount; ++i) {
@@ -88,13 +95,9 @@ QList<SampleMessage> GenerateSampleMessages(const QDate& today) {
         m.subject = QString::fromUtf8(Subjects[size_t(drawIndex())]);
         if (m.spam)
             m.subject.prepend(QStringLiteral("[spam]  "));
-        const int days = rounded(-41 * vb::Rnd());
-        const int hours = rounded(24 * vb::Rnd());
-        const int minutes = rounded(60 * vb::Rnd());
-        m.received = midnight + days + vb::TimeSerial(hours, minutes, 0);
-        // 24 hours carry into the next day: a message of today would come from tomorrow.
-        if (m.received >= midnight + 1)
-            m.received -= 1;
+        const double day = vb::Rnd();
+        const double hour = vb::Rnd();
+        m.received = DrawReceivedDate(today, day, hour, vb::Rnd());
         const double r1 = vb::Rnd();
         const double r2 = vb::Rnd();
         m.sizeKB = int((r1 < 0.7 ? 10 : 1000) * r2 + 1);

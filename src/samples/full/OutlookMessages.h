@@ -22,6 +22,11 @@ struct SampleMessage {
 
 inline constexpr int SampleMessageCount = 200;
 
+// The received date drawn from three uniform numbers in [0, 1): a day up to 41 days before
+// today, an hour and a minute (rounded, so 24 hours and 60 minutes carry over), never later
+// than the end of today.
+double DrawReceivedDate(const QDate& today, double day, double hour, double minute);
+
 // SampleMessageCount messages in the order drawn (not sorted by date). Re-seeds the shared
 // random generator.
 QList<SampleMessage> GenerateSampleMessages(const QDate& today);

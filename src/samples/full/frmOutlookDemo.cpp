@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
@@ -54,6 +55,34 @@ QString wrapParagraphs(const QString& text, int width) {
     for (const QString& paragraph : text.split(CrLf))
         lines << WrapText(paragraph, width);
     return lines.join(CrLf);
+}
+
+// A band by its captions from the outermost one.
+QString bandPath(const TessixGrid& grid, int row) {
+    QStringList path;
+    for (int band = row; band > 0; band = grid.ParentRow(band))
+        path.prepend(grid.CellValue(band, grid.RowTextCol()).toString());
+    return path.join(QChar(0x1F));
+}
+
+// Whether each band is expanded, by its path.
+QHash<QString, bool> bandStates(const TessixGrid& grid) {
+    QHash<QString, bool> states;
+    for (int row = 1; row <= grid.RowCount(); ++row)
+        if (grid.RowIsGroup(row))
+            states.insert(bandPath(grid, row), grid.RowExpanded(row));
+    return states;
+}
+
+// Bands made again take back the state they had; new ones keep theirs.
+void restoreBandStates(TessixGrid& grid, const QHash<QString, bool>& states) {
+    for (int row = 1; row <= grid.RowCount(); ++row) {
+        if (!grid.RowIsGroup(row))
+            continue;
+        const auto state = states.constFind(bandPath(grid, row));
+        if (state != states.constEnd())
+            grid.SetRowExpanded(row, *state);
+    }
 }
 
 } // namespace
@@ -417,8 +446,12 @@ void frmOutlookDemo::grdMain_ContextMenuClick(int area, int, int, int item) {
         for (auto it = selected.rbegin(); it != selected.rend(); ++it)
             if (!grdMain->RowIsGroup(it->row))
                 grdMain->RemoveRow(it->row);
-        if (grdMain->SortObject().Count() > 0)
+        // The bands are made again from the messages left, as the user had opened them.
+        if (grdMain->SortObject().Count() > 0) {
+            const QHash<QString, bool> states = bandStates(*grdMain);
             grdMain->Group();
+            restoreBandStates(*grdMain, states);
+        }
     }
     grdMain->EndUpdate();
 }
