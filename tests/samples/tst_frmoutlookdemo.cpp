@@ -187,6 +187,8 @@ void TestFrmOutlookDemo::loadState() {
         const bool spam = list().CellValue(row, "from").toString() == "Barry Dealmaker";
         QCOMPARE(subject(row).startsWith("[spam]  "), spam);
         QCOMPARE(list().CellForeColor(row, "size"), spam ? SysButtonShadow : DefaultColor);
+        // Previews in blue, spam in grey.
+        QCOMPARE(list().CellForeColor(row, "body"), spam ? SysButtonShadow : RGB(0, 0, 255));
         const int size = list().CellValue(row, "size").toLong();
         QVERIFY(size >= 1 && size <= 1000);
     }

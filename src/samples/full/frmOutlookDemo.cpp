@@ -274,9 +274,11 @@ void frmOutlookDemo::FillSampleMessages() {
         grdMain->SetCellValue(row, ReceivedCol, Variant::fromDate(m.received));
         grdMain->SetCellValue(row, SizeCol, Variant(std::int32_t(m.sizeKB)));
         grdMain->SetCellValue(row, BodyCol, m.body);
-        const OleColor color = m.spam ? SysButtonShadow : DefaultColor;
-        for (const QString& key : {FromCol, SubjectCol, ReceivedCol, SizeCol, BodyCol})
-            grdMain->SetCellForeColor(row, key, color);
+        // Other messages keep their columns' colours: the blue of the preview among them (a
+        // colour of -1 written here would stand for the grid's text colour).
+        if (m.spam)
+            for (const QString& key : {FromCol, SubjectCol, ReceivedCol, SizeCol, BodyCol})
+                grdMain->SetCellForeColor(row, key, SysButtonShadow);
     }
     grdMain->SortByCol(ReceivedCol);
     ComputeMaxPreviewHeight();
