@@ -269,6 +269,18 @@ void TestFrmOutlookDemo::previewsFollowReadState() {
     window->optPreviewNone->setChecked(true);
     for (int r = 1; r <= list().RowCount(); ++r)
         QCOMPARE(list().RowHeight(r), list().DefaultRowHeight());
+
+    // A narrower column leaves less room to the whole preview: it takes more lines.
+    window->optPreviewAll->setChecked(true);
+    window->chkPreview2Lines->setChecked(false);
+    const int whole = list().RowHeight(row);
+    const QRect item = headerItem(list(), "subject");
+    const QPoint divider(item.right(), item.center().y());
+    QTest::mousePress(list().viewport(), Qt::LeftButton, {}, divider);
+    QTest::mouseMove(list().viewport(), divider - QPoint(120, 0));
+    QTest::mouseRelease(list().viewport(), Qt::LeftButton, {}, divider - QPoint(120, 0));
+    QVERIFY(list().ColWidth("subject") < item.width());
+    QVERIFY(list().RowHeight(row) > whole);
 }
 
 void TestFrmOutlookDemo::readStateCycle() {
@@ -387,6 +399,11 @@ void TestFrmOutlookDemo::criteriaApplyAndUngroup() {
     window->cmdUngroup->click();
     QVERIFY(bands().isEmpty());
     QCOMPARE(list().SortObject().Count(), 0);
+    // Deleting afterwards brings no bands back.
+    click(1);
+    menuOn(1, "delete");
+    QCOMPARE(messageCount(), 199);
+    QVERIFY(bands().isEmpty());
     for (int row = 1; row <= 3; ++row) {
         QCOMPARE(criterion(row), QString("(none) asc"));
         QCOMPARE(criteria().CellForeColor(row, "field"), SysGrayText);

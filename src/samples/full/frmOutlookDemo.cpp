@@ -175,13 +175,22 @@ void frmOutlookDemo::BuildSidePanel() {
         });
     connect(chkPreview2Lines, &QCheckBox::stateChanged, this, [this] { UpdateAllPreviews(); });
     connect(chkGroupRowsExpanded, &QCheckBox::stateChanged, this,
-            [this] { grdMain->SetGroupRowsExpanded(chkGroupRowsExpanded->isChecked()); });
-    connect(cmdApplyGrouping, &QPushButton::clicked, this,
-            [this] { m_criteria->ApplyTo(*grdMain); });
-    connect(cmdUngroup, &QPushButton::clicked, this, [this] {
-        m_criteria->Reset();
-        grdMain->Ungroup();
-    });
+            &frmOutlookDemo::chkGroupRowsExpanded_Click);
+    connect(cmdApplyGrouping, &QPushButton::clicked, this, &frmOutlookDemo::cmdApplyGrouping_Click);
+    connect(cmdUngroup, &QPushButton::clicked, this, &frmOutlookDemo::cmdUngroup_Click);
+}
+
+void frmOutlookDemo::cmdApplyGrouping_Click() {
+    m_criteria->ApplyTo(*grdMain);
+}
+
+void frmOutlookDemo::cmdUngroup_Click() {
+    m_criteria->Reset();
+    grdMain->Ungroup();
+}
+
+void frmOutlookDemo::chkGroupRowsExpanded_Click() {
+    grdMain->SetGroupRowsExpanded(chkGroupRowsExpanded->isChecked());
 }
 
 void frmOutlookDemo::Form_Load() {

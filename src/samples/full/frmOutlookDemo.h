@@ -63,6 +63,9 @@ private:
     void UpdatePreviewStart();
     bool AnyMessageSelected() const;
 
+    void cmdApplyGrouping_Click();
+    void cmdUngroup_Click();
+    void chkGroupRowsExpanded_Click();
     void grdMain_BeforeColDrag(BeforeColDragArgs& args);
     void grdMain_ColHeaderDragOver(ColHeaderDragOverArgs& args);
     void grdMain_AfterColMove();
