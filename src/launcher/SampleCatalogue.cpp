@@ -8,6 +8,7 @@
 #include "samples/features/frmMultiColSort.h"
 #include "samples/full/frmFolderSizeManager.h"
 #include "samples/full/frmMyCustomers.h"
+#include "samples/full/frmOutlookDemo.h"
 #include "samples/full/frmPropertyGrid.h"
 #include "samples/viewing/frmVMFORS.h"
 #include "samples/viewing/frmViewRecordset.h"
@@ -34,6 +35,7 @@ QHash<QString, SampleWindowFactory>& factories() {
         {QStringLiteral("frmVMFORS"), [] { return new frmVMFORS; }},
         {QStringLiteral("frmUpdDB_RowKeysRS"), [] { return new frmUpdDB_RowKeysRS; }},
         {QStringLiteral("frmUpdDB_AddEditDel"), [] { return new frmUpdDB_AddEditDel; }},
+        {QStringLiteral("frmOutlookDemo"), [] { return new frmOutlookDemo; }},
     };
     return table;
 }

@@ -80,6 +80,7 @@ private Q_SLOTS:
     void groupByOneCriterion();
     void groupByTwoCriteria();
     void handlerGivesValuesAndCaptions();
+    void iconAndCheckBoxColumnsBandByWhatTheyShow();
     void collapsedBandsAndToggling();
     void regroupAfterRemovals();
     void sortInsideBands();
@@ -116,6 +117,33 @@ void TestGridGrouping::handlerGivesValuesAndCaptions() {
     QCOMPARE(t.layout(), "[Tiny] m1 m5 [Medium] m3 m4 [Large] m2 m6");
     t.groupBy({{"size", SortDescending}});
     QCOMPARE(t.layout(), "[Large] m2 m6 [Medium] m3 m4 [Tiny] m1 m5");
+}
+
+// Icon-only and check-box cells hold no value: their bands follow the icon and the check
+// state, as their sorting does, and the handler sees those as the group values.
+void TestGridGrouping::iconAndCheckBoxColumnsBandByWhatTheyShow() {
+    MailGrid t;
+    t.grid.AddCol("flag", {}, -1, SortTypeIcon);
+    GridColumn* read = t.grid.AddCol("read", {}, -1, SortTypeCheckState);
+    read->SetCheckBoxVisible(true);
+    const int icons[] = {2, 0, 1, 2, 0, 1};
+    for (int row = 1; row <= 6; ++row) {
+        t.grid.SetCellIcon(row, "flag", icons[row - 1]);
+        t.grid.SetCellCheckState(row, "read", row % 2);
+    }
+    t.groupBy({{"flag", SortDescending}});
+    QCOMPARE(t.layout(), "[(none)] m1 m4 [(none)] m3 m6 [(none)] m2 m5");
+    t.groupBy({{"read", SortAscending}});
+    QCOMPARE(t.layout(), "[(none)] m4 m6 m2 [(none)] m1 m3 m5"); // in the order before
+
+    QStringList seen;
+    QObject::connect(&t.grid, &TessixGrid::GetGroupValue, [&](GetGroupValueArgs& args) {
+        seen << args.groupValue.toString();
+        args.caption = "icon " + args.groupValue.toString();
+    });
+    t.groupBy({{"flag", SortAscending}});
+    QCOMPARE(seen, QStringList({"2", "1", "0", "2", "1", "0"}));
+    QCOMPARE(t.layout(), "[icon 0] m2 m5 [icon 1] m6 m3 [icon 2] m4 m1");
 }
 
 void TestGridGrouping::collapsedBandsAndToggling() {

@@ -18,6 +18,7 @@
 #include "samples/features/frmMultiColSort.h"
 #include "samples/full/frmFolderSizeManager.h"
 #include "samples/full/frmMyCustomers.h"
+#include "samples/full/frmOutlookDemo.h"
 #include "samples/full/frmPropertyGrid.h"
 #include "samples/viewing/frmVMFORS.h"
 #include "samples/viewing/frmViewRecordset.h"
@@ -83,6 +84,14 @@ QWidget* tipWindow() {
     return &tip;
 }
 
+// A window made without its tip window.
+template <class Make> auto withoutTips(Make make) {
+    platform::MemorySettingsStore settings;
+    settings.save(LauncherSettingsApp, LauncherSettingsSection, ShowTipsKey, QStringLiteral("0"));
+    platform::ScopedSettingsStore scope(settings);
+    return make();
+}
+
 // A window on a copy of its data file from the Data folder (an edit must not reach the
 // user's file), without its tip window.
 template <class Window> Window* windowOnDataCopy(const QString& fileName) {
@@ -91,12 +100,9 @@ template <class Window> Window* windowOnDataCopy(const QString& fileName) {
     QFile::remove(copy);
     QFile::copy(DataFolder() + u'/' + fileName, copy);
     QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
-    platform::MemorySettingsStore settings;
-    settings.save(LauncherSettingsApp, LauncherSettingsSection, ShowTipsKey, QStringLiteral("0"));
-    platform::ScopedSettingsStore scope(settings);
     const QString previous = DataFolder();
     SetDataFolder(dir.path());
-    auto* window = new Window;
+    auto* window = withoutTips([] { return new Window; });
     SetDataFolder(previous);
     return window;
 }
@@ -234,6 +240,48 @@ template <class Window> Window* databaseWindow() {
     return windowOnDataCopy<Window>(QStringLiteral("Test.db"));
 }
 
+// "Outlook Style Grid Demonstration" on a fixed day, without its tip window.
+frmOutlookDemo* outlookWindow() {
+    auto* window = withoutTips([] { return new frmOutlookDemo(nullptr, QDate(2026, 12, 10)); });
+    window->show();
+    QApplication::processEvents();
+    return window;
+}
+
+// Chooses the entry of that value in a combo cell with the keyboard, as the user does.
+void chooseEntry(TessixGrid* grid, int row, const QString& col, const QString& value) {
+    grid->SetCurCell(row, col);
+    const ComboList* list = grid->ComboLists().Item(grid->ColObject(col)->CellComboList());
+    const int steps = list->FindItem(value) - list->FindItem(grid->CellValue(row, col));
+    const auto key = [](QWidget* to, int code) {
+        QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier);
+        QApplication::sendEvent(to, &press);
+    };
+    key(grid, Qt::Key_F4);
+    QWidget* popup = QApplication::activePopupWidget();
+    if (!popup)
+        return;
+    for (int i = 0; i < std::abs(steps); ++i)
+        key(popup, steps > 0 ? Qt::Key_Down : Qt::Key_Up);
+    key(popup, Qt::Key_Return);
+}
+
+// The messages in bands by date, newest first, and by sender; the second band collapsed.
+QWidget* outlookGroupedWindow() {
+    frmOutlookDemo* window = outlookWindow();
+    chooseEntry(window->grdGrp, 1, QStringLiteral("field"), QStringLiteral("received"));
+    chooseEntry(window->grdGrp, 1, QStringLiteral("order"), QStringLiteral("desc"));
+    chooseEntry(window->grdGrp, 2, QStringLiteral("field"), QStringLiteral("from"));
+    window->chkGroupRowsExpanded->setChecked(true);
+    window->cmdApplyGrouping->click();
+    TessixGrid* grid = window->grdMain;
+    int bands = 0;
+    for (int row = 1; row <= grid->RowCount(); ++row)
+        if (grid->RowIsGroup(row) && grid->ParentRow(row) == 0 && ++bands == 2)
+            grid->SetRowExpanded(row, false);
+    return window;
+}
+
 } // namespace
 
 std::vector<ShotPage> AllShotPages() {
@@ -300,6 +348,8 @@ std::vector<ShotPage> AllShotPages() {
          [] { return static_cast<QWidget*>(databaseWindow<frmUpdDB_RowKeysRS>()); }},
         {QStringLiteral("frmUpdDB_AddEditDel"),
          [] { return static_cast<QWidget*>(databaseWindow<frmUpdDB_AddEditDel>()); }},
+        {QStringLiteral("frmOutlookDemo"), [] { return static_cast<QWidget*>(outlookWindow()); }},
+        {QStringLiteral("frmOutlookDemo-grouped"), [] { return outlookGroupedWindow(); }},
     };
 }
 

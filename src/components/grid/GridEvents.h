@@ -226,9 +226,11 @@ struct BeforeContextMenuArgs {
 struct GetGroupValueArgs {
     int row = 0;
     int col = 0;
-    Variant value;      // the cell's value
-    Variant groupValue; // in: the cell's value (its shown text for display-text criteria)
-    QString caption;    // in: the cell's shown text
+    Variant value; // the cell's value
+    // in: what the criterion's sort type orders by: the cell's value, its shown text (4),
+    // its icon index (5) or its check state (13).
+    Variant groupValue;
+    QString caption; // in: the cell's shown text
 };
 
 // RequestNewRow (virtual mode): the grid is about to add row `row`. noMoreRows = true: it

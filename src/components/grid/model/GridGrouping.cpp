@@ -37,22 +37,36 @@ std::vector<int> GridGrouping::rank(const std::vector<int>& units, const SortKey
     const bool asked = m_events.listening(GridOptionalEvent::GetGroupValue);
     std::vector<GroupValueKey> keys;
     keys.reserve(units.size());
+    // Rows band by what their criterion's sort type orders them by.
+    const auto groupValue = [&](int row, const Variant& value) {
+        switch (criterion.sortType) {
+        case SortTypeDisplayText:
+            return Variant(m_store.CellText(row, criterion.col));
+        case SortTypeIcon:
+            return Variant(std::int32_t(m_store.CellIcon(row, criterion.col)));
+        case SortTypeCheckState:
+            return Variant(std::int32_t(m_store.CellCheckState(row, criterion.col)));
+        default:
+            return value;
+        }
+    };
+    const bool byCellLook = criterion.sortType == SortTypeDisplayText ||
+                            criterion.sortType == SortTypeIcon ||
+                            criterion.sortType == SortTypeCheckState;
     if (asked) {
         // The handler runs program code: values are copied, not borrowed from the cells.
         for (size_t u = 0; u < units.size(); ++u) {
             const int row = units[u];
             const Variant value = m_store.CellValue(row, criterion.col);
-            const QString shown = m_store.CellText(row, criterion.col);
-            GetGroupValueArgs args{
-                row, criterion.col, value,
-                criterion.sortType == SortTypeDisplayText ? Variant(shown) : value, shown};
+            GetGroupValueArgs args{row, criterion.col, value, groupValue(row, value),
+                                   m_store.CellText(row, criterion.col)};
             m_events.GetGroupValue(args);
             keys.emplace_back(args.groupValue, criterion.sortType);
             captions[u] = args.caption;
         }
-    } else if (criterion.sortType == SortTypeDisplayText) {
+    } else if (byCellLook) {
         for (int row : units)
-            keys.emplace_back(Variant(m_store.CellText(row, criterion.col)), SortTypeDisplayText);
+            keys.emplace_back(groupValue(row, {}), criterion.sortType);
     } else {
         // Borrow the cells' own values: nothing changes the cells meanwhile.
         std::vector<const Variant*> values(size_t(m_store.RowCount()) + 1, nullptr);
