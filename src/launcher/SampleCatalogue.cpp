@@ -1,5 +1,6 @@
 #include "launcher/SampleCatalogue.h"
 
+#include "samples/editing/frmUpdDB_FieldLevel.h"
 #include "samples/features/frmCustomDraw.h"
 #include "samples/features/frmCustomSort.h"
 #include "samples/features/frmMemMng.h"
@@ -22,6 +23,7 @@ QHash<QString, SampleWindowFactory>& factories() {
         {QStringLiteral("frmFolderSizeManager"), [] { return new frmFolderSizeManager; }},
         {QStringLiteral("frmCustomDraw"), [] { return new frmCustomDraw; }},
         {QStringLiteral("frmMemMng"), [] { return new frmMemMng; }},
+        {QStringLiteral("frmUpdDB_FieldLevel"), [] { return new frmUpdDB_FieldLevel; }},
     };
     return table;
 }

@@ -10,6 +10,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
 #include "runtime/Random.h"
+#include "samples/editing/frmUpdDB_FieldLevel.h"
 #include "samples/features/frmCustomDraw.h"
 #include "samples/features/frmCustomSort.h"
 #include "samples/features/frmMemMng.h"
@@ -77,22 +78,28 @@ QWidget* tipWindow() {
     return &tip;
 }
 
-// "My Customers" on a copy of the shipped customer list (a save must not reach the shipped
-// file), without its tip window.
-frmMyCustomers* customersWindow() {
+// A window made on a copy of a shipped data file (what it saves must not reach the file
+// beside the program), without its tip window. One folder for each kind of window, alive
+// while the pictures are taken.
+template <class Window> Window* onDataCopy(const QString& fileName) {
     static QTemporaryDir dir;
-    const QString copy = dir.filePath(QStringLiteral("CustList.txt"));
+    const QString copy = dir.filePath(fileName);
     QFile::remove(copy);
-    QFile::copy(DataFolder() + QStringLiteral("/CustList.txt"), copy);
+    QFile::copy(DataFolder() + u'/' + fileName, copy);
     QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
     platform::MemorySettingsStore settings;
     settings.save(LauncherSettingsApp, LauncherSettingsSection, ShowTipsKey, QStringLiteral("0"));
     platform::ScopedSettingsStore scope(settings);
     const QString previous = DataFolder();
     SetDataFolder(dir.path());
-    auto* window = new frmMyCustomers;
+    auto* window = new Window;
     SetDataFolder(previous);
     return window;
+}
+
+// "My Customers" on a copy of the shipped customer list.
+frmMyCustomers* customersWindow() {
+    return onDataCopy<frmMyCustomers>(QStringLiteral("CustList.txt"));
 }
 
 // One box of each kind, as the program shows them, side by side.
@@ -120,19 +127,24 @@ QWidget* messageBoxes() {
     return page;
 }
 
-// A click on a column's header item, as the user makes it (with Shift, Ctrl or Alt to add the
-// column to the sort).
-void clickHeader(TessixGrid* grid, const QString& key, Qt::KeyboardModifiers modifiers = {}) {
-    int left = 0;
-    for (int pos = 1; pos < grid->ColPos(key); ++pos)
-        left += grid->ColWidth(grid->ColAtPos(pos));
-    const QPointF point(left + grid->ColWidth(key) / 2, grid->Header().Height() / 2);
+// A click of the left button at a point of the grid's viewport.
+void clickViewport(TessixGrid* grid, const QPointF& point, Qt::KeyboardModifiers modifiers = {}) {
     for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
         QMouseEvent event(type, point, grid->viewport()->mapToGlobal(point), Qt::LeftButton,
                           type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
                           modifiers);
         QApplication::sendEvent(grid->viewport(), &event);
     }
+}
+
+// A click on a column's header item, as the user makes it (with Shift, Ctrl or Alt to add the
+// column to the sort).
+void clickHeader(TessixGrid* grid, const QString& key, Qt::KeyboardModifiers modifiers = {}) {
+    int left = 0;
+    for (int pos = 1; pos < grid->ColPos(key); ++pos)
+        left += grid->ColWidth(grid->ColAtPos(pos));
+    clickViewport(grid, QPointF(left + grid->ColWidth(key) / 2, grid->Header().Height() / 2),
+                  modifiers);
 }
 
 // The window shown and laid out, so clicks land where the user sees the headers.
@@ -218,6 +230,38 @@ QWidget* memoryManagerWindow() {
     return window;
 }
 
+// Types a text into a cell as the user does: the cell made current, the characters, Enter.
+void typeIntoCell(TessixGrid* grid, int row, const QString& col, const QString& text) {
+    grid->SetCurCell(row, col);
+    for (const QChar ch : text + u'\r') {
+        const int key = ch == u'\r' ? int(Qt::Key_Return) : int(ch.toUpper().unicode());
+        for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent event(type, key, Qt::NoModifier, ch == u'\r' ? QString() : QString(ch));
+            // The first key opens the editor, which takes the focus for the rest.
+            QWidget* focus = QApplication::focusWidget();
+            QApplication::sendEvent(focus ? focus : grid, &event);
+        }
+    }
+}
+
+// A click on a cell's check box.
+void clickCheckBox(TessixGrid* grid, int row, const QString& col) {
+    grid->SetCurCell(row, col);
+    int left = 0, top = 0, width = 0, height = 0;
+    grid->GetCellRect(row, col, left, top, width, height);
+    clickViewport(grid, QPointF(left + width / 2, top + height / 2));
+}
+
+// A database editing window on a copy of the sample database, shown and then edited as
+// given so that its output log has lines.
+template <class Window> Window* editingWindow(const std::function<void(Window&)>& edit) {
+    Window* window = onDataCopy<Window>(QStringLiteral("Test.db"));
+    window->show();
+    QApplication::processEvents();
+    edit(*window);
+    return window;
+}
+
 } // namespace
 
 std::vector<ShotPage> AllShotPages() {
@@ -256,6 +300,16 @@ std::vector<ShotPage> AllShotPages() {
         {QStringLiteral("frmFolderSizeManager"), [] { return folderSizeWindow(); }},
         {QStringLiteral("frmCustomDraw"), [] { return customDrawWindow(); }},
         {QStringLiteral("frmMemMng"), [] { return memoryManagerWindow(); }},
+        {QStringLiteral("frmUpdDB_FieldLevel"),
+         [] {
+             return static_cast<QWidget*>(
+                 editingWindow<frmUpdDB_FieldLevel>([](frmUpdDB_FieldLevel& window) {
+                     typeIntoCell(window.Tessix1, 2, QStringLiteral("Phone"),
+                                  QStringLiteral("(597) 781-6300"));
+                     clickCheckBox(window.Tessix1, 3, QStringLiteral("Has Discount"));
+                     window.Tessix1->SetCurCell(1, 1);
+                 }));
+         }},
     };
 }
 
