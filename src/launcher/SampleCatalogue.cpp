@@ -1,6 +1,7 @@
 #include "launcher/SampleCatalogue.h"
 
 #include "samples/editing/frmUpdDB_FieldLevel.h"
+#include "samples/editing/frmUpdDB_RowLevel.h"
 #include "samples/features/frmCustomDraw.h"
 #include "samples/features/frmCustomSort.h"
 #include "samples/features/frmMemMng.h"
@@ -24,6 +25,7 @@ QHash<QString, SampleWindowFactory>& factories() {
         {QStringLiteral("frmCustomDraw"), [] { return new frmCustomDraw; }},
         {QStringLiteral("frmMemMng"), [] { return new frmMemMng; }},
         {QStringLiteral("frmUpdDB_FieldLevel"), [] { return new frmUpdDB_FieldLevel; }},
+        {QStringLiteral("frmUpdDB_RowLevel"), [] { return new frmUpdDB_RowLevel; }},
     };
     return table;
 }

@@ -11,6 +11,7 @@
 #include "grid/GridTestAccess.h"
 #include "input/GridEditor.h"
 
+#include <QListWidget>
 #include <QtTest>
 #include <sqlite3.h>
 
@@ -53,8 +54,79 @@ public:
     QString field(int id, const QString& name) const {
         return sql(QStringLiteral("SELECT [%1] FROM Customers WHERE ID=%2").arg(name).arg(id));
     }
+    // The text of the last box shown; empty when none was.
+    QString lastBoxText() const {
+        const auto& shown = services.boxes.shown();
+        return shown.isEmpty() ? QString() : shown.last().request.text;
+    }
+    // Checks after a test that every box was scripted and every answer used.
+    void verifyBoxesScripted() const {
+        QVERIFY2(services.boxes.unexpected().isEmpty(),
+                 qPrintable(services.boxes.unexpected().join("; ")));
+        QCOMPARE(services.boxes.pending(), qsizetype(0));
+    }
+
     IsolatedServices services;
     TestDatabase database;
+};
+
+// An editing window (with its grid Tessix1 and its output log List1) opened for one test
+// on a fresh copy of the database, and closed after it.
+template <class Window> class EditingWindowFixture {
+protected:
+    void openWindow() {
+        data = std::make_unique<DatabaseEditing>();
+        window = shownWindow<Window>();
+    }
+    void closeWindow() {
+        window.reset();
+        data->verifyBoxesScripted();
+        data.reset();
+    }
+    TessixGrid& grid() { return *window->Tessix1; }
+    platform::ScriptedMessageBox& boxes() { return data->services.boxes; }
+    // The log's lines without their time.
+    QStringList log() const {
+        QStringList lines;
+        for (int i = 0; i < window->List1->count(); ++i)
+            lines << window->List1->item(i)->text().section(QStringLiteral("]  "), 1);
+        return lines;
+    }
+
+    // Edits the database refuses, as a data table: the cell, the text typed, what someone
+    // else did to the database meanwhile, and words its message must hold.
+    static void addRefusedEditColumns() {
+        QTest::addColumn<QString>("col");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("meanwhile");
+        QTest::addColumn<QString>("words");
+    }
+    struct RefusedEdit {
+        QString col;
+        QString text;
+        QString words;
+    };
+    // The case of this run, with what happened meanwhile done.
+    RefusedEdit fetchRefusedEdit() {
+        QFETCH(QString, col);
+        QFETCH(QString, text);
+        QFETCH(QString, meanwhile);
+        QFETCH(QString, words);
+        if (!meanwhile.isEmpty())
+            data->execute(meanwhile);
+        return {col, text, words};
+    }
+    // The last box: the error of a refused write of that row, holding those words.
+    void verifyRowUpdateError(int row, const QString& words) {
+        const QString text = data->lastBoxText();
+        QVERIFY2(text.startsWith(QStringLiteral("Error updating row #%1:\r\n").arg(row)),
+                 qPrintable(text));
+        QVERIFY2(text.contains(words), qPrintable(text));
+        QCOMPARE(boxes().shown().last().request.icon(), int(vbCritical));
+    }
+
+    std::unique_ptr<DatabaseEditing> data;
+    std::unique_ptr<Window> window;
 };
 
 // The row of the customer with that ID.
@@ -62,9 +134,10 @@ inline int rowOfId(const TessixGrid& grid, int id) {
     return grid.FindRow(QStringLiteral("id"), QString::number(id));
 }
 
-// Types a text into a cell's editor and commits it as Enter would; false when the editor
-// stayed open (the value was refused).
+// Types a text into a cell's editor (the cell made current first, as a click would) and
+// commits it as Enter would; false when the editor stayed open (the value was refused).
 inline bool editCell(TessixGrid& grid, int row, const QString& col, const QString& text) {
+    grid.SetCurCell(row, col);
     if (!grid.internals().editor.StartEdit(row, grid.ColIndex(col)))
         return false;
     grid.SetEditText(text);

@@ -7,36 +7,15 @@
 
 #include <QListWidget>
 
-class TestFrmUpdDBFieldLevel : public QObject {
+class TestFrmUpdDBFieldLevel : public QObject, EditingWindowFixture<frmUpdDB_FieldLevel> {
     Q_OBJECT
-    std::unique_ptr<DatabaseEditing> data;
-    std::unique_ptr<frmUpdDB_FieldLevel> window;
-
-    TessixGrid& grid() { return *window->Tessix1; }
-    QString lastLogLine() const {
-        const int count = window->List1->count();
-        return count ? window->List1->item(count - 1)->text() : QString();
-    }
-    platform::ScriptedMessageBox& boxes() { return data->services.boxes; }
-    // The text of the last box shown; empty when none was.
-    QString lastBoxText() {
-        return boxes().shown().isEmpty() ? QString() : boxes().shown().last().request.text;
-    }
+    QString lastLogLine() const { return log().isEmpty() ? QString() : log().last(); }
+    QString lastBoxText() const { return data->lastBoxText(); }
 
 private Q_SLOTS:
     void initTestCase() { InitializeApplication(*qApp); }
-    void init() {
-        data = std::make_unique<DatabaseEditing>();
-        window = shownWindow<frmUpdDB_FieldLevel>();
-    }
-    void cleanup() {
-        window.reset();
-        const QStringList unexpected = boxes().unexpected();
-        const qsizetype pending = boxes().pending();
-        data.reset();
-        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join("; ")));
-        QCOMPARE(pending, qsizetype(0));
-    }
+    void init() { openWindow(); }
+    void cleanup() { closeWindow(); }
 
     void loadsTheTableInRecordOrder() {
         QCOMPARE(grid().RowCount(), data->sql("SELECT COUNT(*) FROM Customers").toInt());
@@ -79,9 +58,9 @@ private Q_SLOTS:
         const int row = rowOfId(grid(), 3);
         QVERIFY(editCell(grid(), row, col, text));
         QCOMPARE(data->field(3, col), stored);
-        QCOMPARE(lastLogLine().section("]  ", 1),
+        QCOMPARE(lastLogLine(),
                  QString("Row #%1, Field '%2' updated successfully").arg(row).arg(col));
-        QVERIFY(lastLogLine().startsWith('['));
+        QVERIFY(window->List1->item(0)->text().startsWith('['));
         QCOMPARE(data->sql("SELECT COUNT(*) FROM Customers WHERE ID<>3 AND Phone='555-0100'"),
                  QString("0"));
     }
@@ -116,10 +95,7 @@ private Q_SLOTS:
     // A value the field cannot take, or a record someone else changed meanwhile: the
     // database's words, the editor stays open and the cell and record keep the old value.
     void refusedWritesKeepTheOldValue_data() {
-        QTest::addColumn<QString>("col");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("meanwhile");
-        QTest::addColumn<QString>("words");
+        addRefusedEditColumns();
         QTest::newRow("letters for money") << "Total Sales"
                                            << "abc" << QString() << "abc";
         QTest::newRow("not a date") << "Customer Since"
@@ -130,22 +106,13 @@ private Q_SLOTS:
                                            << "changed or deleted by someone else";
     }
     void refusedWritesKeepTheOldValue() {
-        QFETCH(QString, col);
-        QFETCH(QString, text);
-        QFETCH(QString, meanwhile);
-        QFETCH(QString, words);
-        if (!meanwhile.isEmpty())
-            data->execute(meanwhile);
+        const auto [col, text, words] = fetchRefusedEdit();
         const QString before = data->field(4, col);
         const int row = rowOfId(grid(), 4);
         const Variant shown = grid().CellValue(row, col);
         boxes().answer(vbOK);
         QVERIFY(!editCell(grid(), row, col, text));
-        const platform::MessageBoxRequest box = boxes().shown().last().request;
-        QVERIFY2(box.text.startsWith(QString("Error updating row #%1:\r\n").arg(row)),
-                 qPrintable(box.text));
-        QVERIFY2(box.text.contains(words), qPrintable(box.text));
-        QCOMPARE(box.icon(), int(vbCritical));
+        verifyRowUpdateError(row, words);
         grid().internals().editor.CancelEdit();
         QVERIFY(grid().CellValue(row, col).sameAs(shown));
         QCOMPARE(data->field(4, col), before);
@@ -164,7 +131,7 @@ private Q_SLOTS:
         QCOMPARE(grid().CellCheckState(row, "Has Discount"), int(CheckChecked));
         QCOMPARE(data->field(1, "Has Discount"), QString("1"));
         QCOMPARE(window->List1->count(), 1);
-        QCOMPARE(lastLogLine().section("]  ", 1),
+        QCOMPARE(lastLogLine(),
                  QString("Row #%1, Field 'Has Discount' updated successfully").arg(row));
         clickCheckBox(grid(), row, "Has Discount");
         QCOMPARE(data->field(1, "Has Discount"), QString("0"));
@@ -178,9 +145,8 @@ private Q_SLOTS:
         const int row = rowOfId(grid(), 5);
         boxes().answer(vbOK);
         clickCheckBox(grid(), row, "Has Discount");
+        verifyRowUpdateError(row, "changed or deleted by someone else");
         const QString text = lastBoxText();
-        QVERIFY2(text.startsWith(QString("Error updating row #%1:\r\n").arg(row)),
-                 qPrintable(text));
         QVERIFY2(text.endsWith("\r\nThe check box shows a state that was not saved."),
                  qPrintable(text));
         QCOMPARE(window->List1->count(), 0);

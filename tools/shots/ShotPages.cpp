@@ -11,6 +11,7 @@
 #include "platform/Settings.h"
 #include "runtime/Random.h"
 #include "samples/editing/frmUpdDB_FieldLevel.h"
+#include "samples/editing/frmUpdDB_RowLevel.h"
 #include "samples/features/frmCustomDraw.h"
 #include "samples/features/frmCustomSort.h"
 #include "samples/features/frmMemMng.h"
@@ -308,6 +309,16 @@ std::vector<ShotPage> AllShotPages() {
                                   QStringLiteral("(597) 781-6300"));
                      clickCheckBox(window.Tessix1, 3, QStringLiteral("Has Discount"));
                      window.Tessix1->SetCurCell(1, 1);
+                 }));
+         }},
+        {QStringLiteral("frmUpdDB_RowLevel"),
+         [] {
+             return static_cast<QWidget*>(
+                 editingWindow<frmUpdDB_RowLevel>([](frmUpdDB_RowLevel& window) {
+                     typeIntoCell(window.Tessix1, 2, QStringLiteral("Phone"),
+                                  QStringLiteral("(597) 781-6300"));
+                     clickCheckBox(window.Tessix1, 2, QStringLiteral("Has Discount"));
+                     window.Tessix1->SetCurCell(4, 1);
                  }));
          }},
     };
