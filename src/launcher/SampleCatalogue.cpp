@@ -1,6 +1,7 @@
 #include "launcher/SampleCatalogue.h"
 
 #include "samples/editing/frmUpdDB_FieldLevel.h"
+#include "samples/editing/frmUpdDB_GridLevel.h"
 #include "samples/editing/frmUpdDB_RowLevel.h"
 #include "samples/features/frmCustomDraw.h"
 #include "samples/features/frmCustomSort.h"
@@ -26,6 +27,7 @@ QHash<QString, SampleWindowFactory>& factories() {
         {QStringLiteral("frmMemMng"), [] { return new frmMemMng; }},
         {QStringLiteral("frmUpdDB_FieldLevel"), [] { return new frmUpdDB_FieldLevel; }},
         {QStringLiteral("frmUpdDB_RowLevel"), [] { return new frmUpdDB_RowLevel; }},
+        {QStringLiteral("frmUpdDB_GridLevel"), [] { return new frmUpdDB_GridLevel; }},
     };
     return table;
 }

@@ -11,6 +11,7 @@
 #include "platform/Settings.h"
 #include "runtime/Random.h"
 #include "samples/editing/frmUpdDB_FieldLevel.h"
+#include "samples/editing/frmUpdDB_GridLevel.h"
 #include "samples/editing/frmUpdDB_RowLevel.h"
 #include "samples/features/frmCustomDraw.h"
 #include "samples/features/frmCustomSort.h"
@@ -319,6 +320,18 @@ std::vector<ShotPage> AllShotPages() {
                                   QStringLiteral("(597) 781-6300"));
                      clickCheckBox(window.Tessix1, 2, QStringLiteral("Has Discount"));
                      window.Tessix1->SetCurCell(4, 1);
+                 }));
+         }},
+        {QStringLiteral("frmUpdDB_GridLevel"),
+         [] {
+             return static_cast<QWidget*>(
+                 editingWindow<frmUpdDB_GridLevel>([](frmUpdDB_GridLevel& window) {
+                     typeIntoCell(window.Tessix1, 2, QStringLiteral("Phone"),
+                                  QStringLiteral("(597) 781-6300"));
+                     clickCheckBox(window.Tessix1, 4, QStringLiteral("Has Discount"));
+                     // Saved, so that closing the page asks nothing.
+                     window.cmdSaveChanges->click();
+                     window.Tessix1->SetCurCell(1, 1);
                  }));
          }},
     };

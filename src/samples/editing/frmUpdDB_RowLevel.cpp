@@ -8,6 +8,7 @@
 #include "platform/Twips.h"
 #include "platform/WindowPlacement.h"
 #include "samples/editing/CellEdit.h"
+#include "samples/editing/EditingGrid.h"
 #include "samples/editing/OutputLog.h"
 
 #include <QCloseEvent>
@@ -16,9 +17,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// GetOptimalRowHeight's fourth argument: room for a check box.
-constexpr bool WithCheckBoxes = true;
 
 const QString KeyCol = QStringLiteral("id");
 
@@ -52,13 +50,7 @@ void frmUpdDB_RowLevel::Form_Load() {
         MsgBox(records.LastError().Description, vbCritical);
         return;
     }
-    Tessix1->BeginUpdate();
-    ApplyGridLook(Tessix1);
-    Tessix1->SetDefaultRowHeight(Tessix1->GetOptimalRowHeight({}, 1, 0, WithCheckBoxes));
-    Tessix1->FillFromRS(records);
-    Tessix1->AutoWidthCols();
-    Tessix1->SetSortOnHeaderClick(false);
-    Tessix1->EndUpdate();
+    FillEditingGrid(Tessix1, records);
     for (int row = 1; row <= Tessix1->RowCount(); ++row)
         m_savedRows.push_back(RowValues(row));
     ShowTipOfTheDay(this);
