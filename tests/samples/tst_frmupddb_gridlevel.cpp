@@ -4,6 +4,8 @@
 
 #include "DatabaseEditing.h"
 #include "app/Startup.h"
+#include "launcher/SampleCatalogue.h"
+#include "launcher/frmMain.h"
 #include "samples/editing/frmUpdDB_GridLevel.h"
 #include "samples/editing/frmUpdDB_RowLevel.h"
 
@@ -155,6 +157,30 @@ private Q_SLOTS:
         verifyRowUpdateError(row, "changed or deleted by someone else");
         QCOMPARE(data->field(5, "Phone"), QString("Grid's phone"));
         QCOMPARE(data->field(5, "Company"), QString("Falcon Wine Merchants LLC"));
+    }
+
+    // Closing the launcher runs the window's own closing prompt: a failing save keeps the
+    // window and the launcher open, and No then lets both close.
+    void closingTheLauncherAsksFirst() {
+        frmMain launcher;
+        launcher.show();
+        QPointer<frmUpdDB_GridLevel> sample =
+            qobject_cast<frmUpdDB_GridLevel*>(SampleWindow::Instance("frmUpdDB_GridLevel").Load());
+        QVERIFY(sample);
+        sample->show();
+        QVERIFY(editCell(*sample->Tessix1, 1, "Phone", "555-0101"));
+        data->execute("UPDATE Customers SET Phone='theirs' WHERE ID=1");
+        boxes().answer(vbYes);
+        boxes().answer(vbOK); // the error
+        QVERIFY(!launcher.close());
+        QVERIFY(launcher.isVisible());
+        QVERIFY(sample->isVisible());
+        QVERIFY(data->lastBoxText().startsWith("Error updating row with Id=1:"));
+        boxes().answer(vbNo);
+        QVERIFY(launcher.close());
+        QVERIFY(!sample || !sample->isVisible());
+        QCOMPARE(data->field(1, "Phone"), QString("theirs"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };
 
