@@ -152,6 +152,17 @@ private Q_SLOTS:
         QCOMPARE(window->List1->count(), 0);
         QCOMPARE(data->sql("SELECT COUNT(*) FROM Customers WHERE ID=5"), QString("0"));
     }
+
+    // Closing asks nothing; text still in the editor is written first.
+    void closingWritesTheOpenEditor() {
+        const int row = rowOfId(grid(), 6);
+        grid().SetCurCell(row, "Phone");
+        QVERIFY(grid().internals().editor.StartEdit(row, grid().ColIndex("Phone")));
+        grid().SetEditText("555-0106");
+        QVERIFY(window->close());
+        QCOMPARE(data->field(6, "Phone"), QString("555-0106"));
+        QVERIFY(boxes().shown().isEmpty());
+    }
 };
 
 QTEST_MAIN(TestFrmUpdDBFieldLevel)

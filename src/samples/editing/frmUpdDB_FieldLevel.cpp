@@ -9,6 +9,7 @@
 #include "samples/editing/EditingGrid.h"
 #include "samples/editing/OutputLog.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QVBoxLayout>
@@ -42,6 +43,12 @@ void frmUpdDB_FieldLevel::Form_Load() {
     for (int row = 1; row <= Tessix1->RowCount(); ++row)
         Tessix1->SetRowTag(row, Variant(row));
     ShowTipOfTheDay(this);
+}
+
+void frmUpdDB_FieldLevel::closeEvent(QCloseEvent* event) {
+    // Nothing is pending but text still in an open editor: it counts as typed.
+    Tessix1->CommitEdit();
+    event->accept();
 }
 
 void frmUpdDB_FieldLevel::Tessix1_BeforeCommitEdit(BeforeCommitEditArgs& args) {

@@ -24,6 +24,9 @@ public:
     QLabel* Label1;
     QListWidget* List1;
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void Form_Load();
     void Tessix1_BeforeCommitEdit(BeforeCommitEditArgs& args);
