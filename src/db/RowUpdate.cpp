@@ -33,6 +33,22 @@ QString textLiteral(const QString& text) {
     return u'\'' + QString(text).replace(u'\'', QStringLiteral("''")) + u'\'';
 }
 
+// "the field still holds its original value": money and dates compare as what they mean,
+// text exactly (a change of case is a change), Null matching Null.
+QString unchangedTest(const QString& name, const Variant& original) {
+    const QString literal = SqlLiteral(original);
+    switch (original.type()) {
+    case VarType::Currency:
+        return QStringLiteral("round([%1],4) IS round(%2,4)").arg(name, literal);
+    case VarType::Date:
+        return QStringLiteral("julianday([%1]) IS julianday(%2)").arg(name, literal);
+    case VarType::String:
+        return QStringLiteral("[%1] IS %2 COLLATE BINARY").arg(name, literal);
+    default:
+        return QStringLiteral("[%1] IS %2").arg(name, literal);
+    }
+}
+
 } // namespace
 
 QString SqlLiteral(const Variant& value) {
@@ -61,14 +77,15 @@ QString SqlLiteral(const Variant& value) {
 
 QString RowUpdate::statement() const {
     QStringList sets;
+    QStringList tests{QStringLiteral("[%1]=%2").arg(keyField, SqlLiteral(key))};
     for (const RowUpdateField& f : fields) {
-        const QString literal =
-            f.checked ? (*f.checked ? QStringLiteral("True") : QStringLiteral("False"))
-                      : SqlLiteral(f.value);
+        const QString literal = f.checked ? SqlLiteral(Variant(*f.checked)) : SqlLiteral(f.value);
         sets << QStringLiteral("[%1]=%2").arg(f.name, literal);
+        if (f.original)
+            tests << unchangedTest(f.name, *f.original);
     }
-    return QStringLiteral("UPDATE [%1] SET %2 WHERE [%3]=%4")
-        .arg(table, sets.join(u','), keyField, SqlLiteral(key));
+    return QStringLiteral("UPDATE [%1] SET %2 WHERE %3")
+        .arg(table, sets.join(u','), tests.join(QStringLiteral(" AND ")));
 }
 
 Error SaveRow(Connection& connection, const RowUpdate& row) {
@@ -77,8 +94,8 @@ Error SaveRow(Connection& connection, const RowUpdate& row) {
         return connection.LastError();
     if (changed == 0)
         return {RecordChangedError,
-                QStringLiteral("No record has %1 %2 any more (someone else changed or deleted "
-                               "it), so the row was not saved.")
+                QStringLiteral("The record with %1 %2 was changed or deleted by someone else "
+                               "after it was read, so the row was not saved.")
                     .arg(row.keyField, row.key.toString())};
     return {};
 }

@@ -5,7 +5,9 @@
 //   [Has Discount]=True WHERE [Id]=12
 // Every field is written. A check-box column writes True or False by its box; any other
 // value by its type (SqlLiteral). The record is selected by the key the row had when it was
-// loaded or last saved, so an edited key moves that record and no other.
+// loaded or last saved, so an edited key moves that record and no other, and by each
+// field's value as loaded or last saved where the caller gives it, so a record someone else
+// changed meanwhile is a conflict (RecordChangedError), never overwritten.
 
 #include "db/Error.h"
 #include "runtime/Variant.h"
@@ -22,6 +24,9 @@ struct RowUpdateField {
     QString name;                // the column's key, which is the field's name
     Variant value;               // the cell's value
     std::optional<bool> checked; // for a check-box column: the box's state decides
+    // As loaded or last saved (a check box's state as a Boolean): the record must still
+    // hold it. None: the field is written whatever the record holds now.
+    std::optional<Variant> original = {};
 };
 
 struct RowUpdate {
@@ -39,8 +44,9 @@ struct RowUpdate {
 // numbers and Booleans as they read (12, True).
 QString SqlLiteral(const Variant& value);
 
-// Runs the statement. A statement that changes no record (the key is gone) is a failure
-// too (RecordChangedError): the row was not saved.
+// Runs the statement. A statement that changes no record (the key is gone, or a field no
+// longer holds its original value) is a failure too (RecordChangedError): the row was not
+// saved.
 Error SaveRow(Connection& connection, const RowUpdate& row);
 
 } // namespace db

@@ -1,7 +1,10 @@
 #include "launcher/SampleCatalogue.h"
 
 #include "samples/editing/frmUpdDB_AddEditDel.h"
+#include "samples/editing/frmUpdDB_FieldLevel.h"
+#include "samples/editing/frmUpdDB_GridLevel.h"
 #include "samples/editing/frmUpdDB_RowKeysRS.h"
+#include "samples/editing/frmUpdDB_RowLevel.h"
 #include "samples/features/frmCustomDraw.h"
 #include "samples/features/frmCustomSort.h"
 #include "samples/features/frmMemMng.h"
@@ -36,6 +39,9 @@ QHash<QString, SampleWindowFactory>& factories() {
         {QStringLiteral("frmUpdDB_RowKeysRS"), [] { return new frmUpdDB_RowKeysRS; }},
         {QStringLiteral("frmUpdDB_AddEditDel"), [] { return new frmUpdDB_AddEditDel; }},
         {QStringLiteral("frmOutlookDemo"), [] { return new frmOutlookDemo; }},
+        {QStringLiteral("frmUpdDB_FieldLevel"), [] { return new frmUpdDB_FieldLevel; }},
+        {QStringLiteral("frmUpdDB_RowLevel"), [] { return new frmUpdDB_RowLevel; }},
+        {QStringLiteral("frmUpdDB_GridLevel"), [] { return new frmUpdDB_GridLevel; }},
     };
     return table;
 }

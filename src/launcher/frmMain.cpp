@@ -336,13 +336,13 @@ void frmMain::grdDemos_RequestCellToolTip(ToolTipArgs& args) {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    Form_Unload();
-    event->accept();
+    event->setAccepted(Form_Unload());
 }
 
-void frmMain::Form_Unload() {
-    // Every other window runs its own close handling; one that refuses stays open, and the
-    // program then ends when the user closes it (the last window gone ends the run).
+bool frmMain::Form_Unload() {
+    // Every other window runs its own close handling (a save prompt, say). The first that
+    // refuses stops the shut-down: it and the launcher stay open, with the windows not yet
+    // asked.
     QList<QPointer<QWidget>> windows;
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         const Qt::WindowType type = widget->windowType();
@@ -351,6 +351,7 @@ void frmMain::Form_Unload() {
             windows.append(widget);
     }
     for (const QPointer<QWidget>& window : windows)
-        if (window)
-            window->close();
+        if (window && !window->close())
+            return false;
+    return true;
 }

@@ -16,7 +16,8 @@ class TessixGrid;
 
 // The Control Center: the window the program opens first. Its grid lists the sample
 // windows as an accordion of six groups, one expanded at a time; an entry's launch button
-// opens its sample window. Closing it closes every other window.
+// opens its sample window. Closing it closes every other window; a window that refuses (its
+// save prompt answered so, or a failed save) keeps the launcher open too.
 class frmMain : public QWidget {
     Q_OBJECT
 public:
@@ -51,7 +52,8 @@ private:
     enum { ButtonIdle = 0, ButtonHot = 1, ButtonPressed = 2 };
 
     void Form_Load();
-    void Form_Unload();
+    // false when a window refused to close.
+    bool Form_Unload();
     void BuildCatalogue();
     void AddGroupRow(const QString& caption, const QString& description);
     void AddSampleRow(const QString& caption, const QString& description, QObject* sampleWindow,

@@ -123,6 +123,50 @@ private Q_SLOTS:
                  "Long 0");
     }
 
+    // With the values as loaded given, the row is saved only while the record still holds
+    // them all (money, dates, Null and check boxes compared as what they mean); a field
+    // someone else changed meanwhile, a change of case included, is a conflict that writes
+    // nothing.
+    void originalValuesGuardAgainstOverwriting_data() {
+        QTest::addColumn<QString>("meanwhile");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("nothing") << QString() << true;
+        QTest::newRow("same values rewritten")
+            << "UPDATE Customers SET [Total Sales]=7838.780, [Customer Since]='2010-08-18'" << true;
+        QTest::newRow("company") << "UPDATE Customers SET Company='Other Hardware'" << false;
+        QTest::newRow("case only")
+            << "UPDATE Customers SET Company='ALPINE Hardware Pty Ltd'" << false;
+        QTest::newRow("money") << "UPDATE Customers SET [Total Sales]=1" << false;
+        QTest::newRow("date") << "UPDATE Customers SET [Customer Since]='2011-01-01'" << false;
+        QTest::newRow("Null to a value") << "UPDATE Customers SET Country='Chile'" << false;
+        QTest::newRow("check box") << "UPDATE Customers SET [Has Discount]=TRUE" << false;
+    }
+    void originalValuesGuardAgainstOverwriting() {
+        QFETCH(QString, meanwhile);
+        QFETCH(bool, saved);
+        TestDatabase sample;
+        db::Connection connection;
+        QVERIFY(connection.Open(sample.connectionString()));
+        QVERIFY(connection.Execute("UPDATE Customers SET Country=NULL WHERE ID=1"));
+        if (!meanwhile.isEmpty())
+            QVERIFY(connection.Execute(meanwhile + " WHERE ID=1"));
+        const db::RowUpdate row{
+            "Customers",
+            {{"ID", Variant(1), {}, Variant(1)},
+             {"Company", Variant("Alpine Hardware"), {}, Variant("Alpine Hardware Pty Ltd")},
+             {"Country", Variant::null(), {}, Variant::null()},
+             {"Total Sales", Variant(Currency{78387800}), {}, Variant(Currency{78387800})},
+             {"Has Discount", Variant(false), false, Variant(false)},
+             {"Customer Since", Variant(QDate(2010, 8, 18)), {}, Variant(QDate(2010, 8, 18))}},
+            "Id",
+            Variant(1)};
+        const db::Error error = db::SaveRow(connection, row);
+        QCOMPARE(error.Number, saved ? db::NoError : db::RecordChangedError);
+        QCOMPARE(stored(connection, "SELECT COUNT(*) FROM Customers WHERE Company='Alpine "
+                                    "Hardware'"),
+                 saved ? "Long 1" : "Long 0");
+    }
+
     void databaseErrorsReachTheCaller() {
         TestDatabase sample;
         db::Connection connection;

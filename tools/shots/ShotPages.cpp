@@ -11,7 +11,10 @@
 #include "platform/Settings.h"
 #include "runtime/Random.h"
 #include "samples/editing/frmUpdDB_AddEditDel.h"
+#include "samples/editing/frmUpdDB_FieldLevel.h"
+#include "samples/editing/frmUpdDB_GridLevel.h"
 #include "samples/editing/frmUpdDB_RowKeysRS.h"
+#include "samples/editing/frmUpdDB_RowLevel.h"
 #include "samples/features/frmCustomDraw.h"
 #include "samples/features/frmCustomSort.h"
 #include "samples/features/frmMemMng.h"
@@ -137,19 +140,24 @@ QWidget* messageBoxes() {
     return page;
 }
 
-// A click on a column's header item, as the user makes it (with Shift, Ctrl or Alt to add the
-// column to the sort).
-void clickHeader(TessixGrid* grid, const QString& key, Qt::KeyboardModifiers modifiers = {}) {
-    int left = 0;
-    for (int pos = 1; pos < grid->ColPos(key); ++pos)
-        left += grid->ColWidth(grid->ColAtPos(pos));
-    const QPointF point(left + grid->ColWidth(key) / 2, grid->Header().Height() / 2);
+// A click of the left button at a point of the grid's viewport.
+void clickViewport(TessixGrid* grid, const QPointF& point, Qt::KeyboardModifiers modifiers = {}) {
     for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
         QMouseEvent event(type, point, grid->viewport()->mapToGlobal(point), Qt::LeftButton,
                           type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
                           modifiers);
         QApplication::sendEvent(grid->viewport(), &event);
     }
+}
+
+// A click on a column's header item, as the user makes it (with Shift, Ctrl or Alt to add the
+// column to the sort).
+void clickHeader(TessixGrid* grid, const QString& key, Qt::KeyboardModifiers modifiers = {}) {
+    int left = 0;
+    for (int pos = 1; pos < grid->ColPos(key); ++pos)
+        left += grid->ColWidth(grid->ColAtPos(pos));
+    clickViewport(grid, QPointF(left + grid->ColWidth(key) / 2, grid->Header().Height() / 2),
+                  modifiers);
 }
 
 // The window shown and laid out, so clicks land where the user sees the headers.
@@ -282,6 +290,38 @@ QWidget* outlookGroupedWindow() {
     return window;
 }
 
+// Types a text into a cell as the user does: the cell made current, the characters, Enter.
+void typeIntoCell(TessixGrid* grid, int row, const QString& col, const QString& text) {
+    grid->SetCurCell(row, col);
+    for (const QChar ch : text + u'\r') {
+        const int key = ch == u'\r' ? int(Qt::Key_Return) : int(ch.toUpper().unicode());
+        for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent event(type, key, Qt::NoModifier, ch == u'\r' ? QString() : QString(ch));
+            // The first key opens the editor, which takes the focus for the rest.
+            QWidget* focus = QApplication::focusWidget();
+            QApplication::sendEvent(focus ? focus : grid, &event);
+        }
+    }
+}
+
+// A click on a cell's check box.
+void clickCheckBox(TessixGrid* grid, int row, const QString& col) {
+    grid->SetCurCell(row, col);
+    int left = 0, top = 0, width = 0, height = 0;
+    grid->GetCellRect(row, col, left, top, width, height);
+    clickViewport(grid, QPointF(left + width / 2, top + height / 2));
+}
+
+// A database editing window on a copy of the sample database, shown and then edited as
+// given so that its output log has lines.
+template <class Window> Window* editingWindow(const std::function<void(Window&)>& edit) {
+    Window* window = databaseWindow<Window>();
+    window->show();
+    QApplication::processEvents();
+    edit(*window);
+    return window;
+}
+
 } // namespace
 
 std::vector<ShotPage> AllShotPages() {
@@ -350,6 +390,38 @@ std::vector<ShotPage> AllShotPages() {
          [] { return static_cast<QWidget*>(databaseWindow<frmUpdDB_AddEditDel>()); }},
         {QStringLiteral("frmOutlookDemo"), [] { return static_cast<QWidget*>(outlookWindow()); }},
         {QStringLiteral("frmOutlookDemo-grouped"), [] { return outlookGroupedWindow(); }},
+        {QStringLiteral("frmUpdDB_FieldLevel"),
+         [] {
+             return static_cast<QWidget*>(
+                 editingWindow<frmUpdDB_FieldLevel>([](frmUpdDB_FieldLevel& window) {
+                     typeIntoCell(window.Tessix1, 2, QStringLiteral("Phone"),
+                                  QStringLiteral("(597) 781-6300"));
+                     clickCheckBox(window.Tessix1, 3, QStringLiteral("Has Discount"));
+                     window.Tessix1->SetCurCell(1, 1);
+                 }));
+         }},
+        {QStringLiteral("frmUpdDB_RowLevel"),
+         [] {
+             return static_cast<QWidget*>(
+                 editingWindow<frmUpdDB_RowLevel>([](frmUpdDB_RowLevel& window) {
+                     typeIntoCell(window.Tessix1, 2, QStringLiteral("Phone"),
+                                  QStringLiteral("(597) 781-6300"));
+                     clickCheckBox(window.Tessix1, 2, QStringLiteral("Has Discount"));
+                     window.Tessix1->SetCurCell(4, 1);
+                 }));
+         }},
+        {QStringLiteral("frmUpdDB_GridLevel"),
+         [] {
+             return static_cast<QWidget*>(
+                 editingWindow<frmUpdDB_GridLevel>([](frmUpdDB_GridLevel& window) {
+                     typeIntoCell(window.Tessix1, 2, QStringLiteral("Phone"),
+                                  QStringLiteral("(597) 781-6300"));
+                     clickCheckBox(window.Tessix1, 4, QStringLiteral("Has Discount"));
+                     // Saved, so that closing the page asks nothing.
+                     window.cmdSaveChanges->click();
+                     window.Tessix1->SetCurCell(1, 1);
+                 }));
+         }},
     };
 }
 

@@ -4,6 +4,7 @@
 #include "components/grid/TessixGrid.h"
 #include "db/Recordset.h"
 #include "platform/MessageBox.h"
+#include "samples/editing/CellEdit.h"
 #include "samples/editing/GridRowUpdate.h"
 
 #include <QCloseEvent>
@@ -169,7 +170,7 @@ void frmUpdDB_AddEditDel::Tessix1_AfterSort() {
 }
 
 void frmUpdDB_AddEditDel::Tessix1_AfterCommitEdit(int row, int col, const Variant& previousValue) {
-    if (CellValueChanged(previousValue, Tessix1->CellValue(row, col)))
+    if (ChangesCell(previousValue, Tessix1->CellValue(row, col)))
         RowChanged = true;
 }
 
