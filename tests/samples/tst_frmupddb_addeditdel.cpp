@@ -302,6 +302,31 @@ private Q_SLOTS:
         QCOMPARE(fixture->boxCount(), qsizetype(0));
     }
 
+    // A record another user changed after it was loaded is not overwritten: the save is a
+    // reported conflict and the other user's change stays; a record added here and changed
+    // by nobody else saves.
+    void changedElsewhereIsNotOverwritten() {
+        open();
+        QVERIFY(fixture->exec("UPDATE Customers SET [E-mail]='elsewhere@example.com' WHERE ID=7"));
+        editText(7, "Company", "Overwriter Ltd");
+        boxes().answer(vbOK);
+        grid().SetCurRow(8);
+        QVERIFY(fixture->lastBox().text.startsWith("Error updating row #7:"));
+        QCOMPARE(fixture->rows("SELECT Company, [E-mail] FROM Customers WHERE ID=7").first(),
+                 fixture->value("SELECT Company FROM Customers WHERE ID=7") +
+                     "|elsewhere@example.com");
+        QCOMPARE(count("Company='Overwriter Ltd'"), "0");
+        // Deleting the row ends it.
+        boxes().answer(vbYes);
+        key(Qt::Key_Delete);
+        window->cmdAddRec->click();
+        const int added = grid().RowCount() - 1;
+        editText(added, "Company", "Newcomer Inc");
+        grid().SetCurRow(1);
+        QCOMPARE(count("Company='Newcomer Inc'"), "1");
+        QVERIFY(window->close());
+    }
+
     // A refused row: the message, the current cell back on the row, and the row left on the
     // way not written; once the database takes it again, leaving saves it.
     void refusedSaveReturnsToTheRow() {

@@ -84,6 +84,8 @@ void frmUpdDB_AddEditDel::Form_Load() {
     Tessix1->SetDynamicFormattingEvents(4);
     Tessix1->SetDefaultRowHeight(Tessix1->GetOptimalRowHeight());
     Tessix1->FillFromRS(records);
+    for (int row = 1; row <= Tessix1->RowCount(); ++row)
+        m_stored.insert(Tessix1->CellValue(row, IdCol).toString(), GridRowValues(*Tessix1, row));
     Tessix1->AutoWidthCols();
     Tessix1->SetKeyPressBehaviour(TypingModeAppend);
     Tessix1->AddRow();
@@ -182,10 +184,12 @@ void frmUpdDB_AddEditDel::Tessix1_CurRowChange(int /*newRow*/, int previousRow) 
 bool frmUpdDB_AddEditDel::SaveRow(int row) {
     if (row == 0 || !RowChanged)
         return true;
+    const Variant key = Tessix1->CellValue(row, IdCol);
     const db::Error error =
-        db::SaveRow(m_connection, GridRowUpdate(*Tessix1, row, Table, QStringLiteral("Id"),
-                                                Tessix1->CellValue(row, IdCol)));
+        db::SaveRow(m_connection, GridRowUpdate(*Tessix1, row, Table, QStringLiteral("Id"), key,
+                                                m_stored.value(key.toString())));
     if (!error.isError()) {
+        m_stored.insert(key.toString(), GridRowValues(*Tessix1, row));
         RowChanged = false;
         return true;
     }
@@ -217,6 +221,7 @@ bool frmUpdDB_AddEditDel::AddRecord(bool moveToNew) {
     const int n = Tessix1->RowCount();
     Tessix1->SetRowCount(n + 1);
     Tessix1->SetCellValue(n, IdCol, key);
+    m_stored.insert(key.toString(), GridRowValues(*Tessix1, n));
     if (moveToNew)
         Tessix1->SetCurCell(Tessix1->RowCount() - 1, Tessix1->CurCol());
     // The fresh "(New)" row shows under the record it follows.
@@ -247,6 +252,7 @@ void frmUpdDB_AddEditDel::DeleteRecord() {
                vbCritical);
         return;
     }
+    m_stored.remove(Tessix1->CellValue(row, IdCol).toString());
     Tessix1->RemoveRow(row);
     RowChanged = false;
     if (row == Tessix1->RowCount() && Tessix1->RowCount() > 1)

@@ -3,7 +3,10 @@
 #include "components/grid/GridEvents.h"
 #include "db/Connection.h"
 
+#include <QHash>
 #include <QWidget>
+
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -57,6 +60,9 @@ private:
     bool isNewRecordRow(int row) const;
 
     db::Connection m_connection;
+    // Each record's values as loaded or last saved, by its key: a save writes the record only
+    // while it still holds them.
+    QHash<QString, std::vector<Variant>> m_stored;
     // The current row holds changes not yet written.
     bool RowChanged = false;
     // Set while a failed save moves the current cell back to its row: the row left then
