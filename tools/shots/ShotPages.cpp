@@ -12,6 +12,7 @@
 #include "runtime/Random.h"
 #include "samples/editing/frmUpdDB_AddEditDel.h"
 #include "samples/editing/frmUpdDB_RowKeysRS.h"
+#include "samples/exploring/frmSelItems.h"
 #include "samples/features/frmCustomDraw.h"
 #include "samples/features/frmCustomSort.h"
 #include "samples/features/frmMemMng.h"
@@ -235,6 +236,20 @@ QWidget* memoryManagerWindow() {
     return window;
 }
 
+// "Selected Items" with a block of cells selected with Shift and the arrow keys, as the
+// list shows them.
+QWidget* selectedItemsWindow() {
+    auto* window = new frmSelItems;
+    TessixGrid* grid = window->Tessix1;
+    grid->setFocus();
+    grid->SetCurCell(3, 2);
+    for (int code : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Right}) {
+        QKeyEvent press(QEvent::KeyPress, code, Qt::ShiftModifier);
+        QApplication::sendEvent(grid, &press);
+    }
+    return window;
+}
+
 // A database window on a copy of the sample database (the user's copy stays untouched).
 template <class Window> Window* databaseWindow() {
     return windowOnDataCopy<Window>(QStringLiteral("Test.db"));
@@ -320,6 +335,7 @@ std::vector<ShotPage> AllShotPages() {
         {QStringLiteral("frmFolderSizeManager"), [] { return folderSizeWindow(); }},
         {QStringLiteral("frmCustomDraw"), [] { return customDrawWindow(); }},
         {QStringLiteral("frmMemMng"), [] { return memoryManagerWindow(); }},
+        {QStringLiteral("frmSelItems"), [] { return selectedItemsWindow(); }},
         {QStringLiteral("frmPropertyGrid"),
          [] { return static_cast<QWidget*>(new frmPropertyGrid); }},
         {QStringLiteral("frmPropertyGrid-categorized"),
