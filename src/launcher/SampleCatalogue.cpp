@@ -2,6 +2,7 @@
 
 #include "samples/editing/frmUpdDB_AddEditDel.h"
 #include "samples/editing/frmUpdDB_RowKeysRS.h"
+#include "samples/exploring/frmScrlBars.h"
 #include "samples/exploring/frmSelItems.h"
 #include "samples/features/frmCustomDraw.h"
 #include "samples/features/frmCustomSort.h"
@@ -38,6 +39,7 @@ QHash<QString, SampleWindowFactory>& factories() {
         {QStringLiteral("frmUpdDB_AddEditDel"), [] { return new frmUpdDB_AddEditDel; }},
         {QStringLiteral("frmOutlookDemo"), [] { return new frmOutlookDemo; }},
         {QStringLiteral("frmSelItems"), [] { return new frmSelItems; }},
+        {QStringLiteral("frmScrlBars"), [] { return new frmScrlBars; }},
     };
     return table;
 }

@@ -12,6 +12,7 @@
 #include "runtime/Random.h"
 #include "samples/editing/frmUpdDB_AddEditDel.h"
 #include "samples/editing/frmUpdDB_RowKeysRS.h"
+#include "samples/exploring/frmScrlBars.h"
 #include "samples/exploring/frmSelItems.h"
 #include "samples/features/frmCustomDraw.h"
 #include "samples/features/frmCustomSort.h"
@@ -36,6 +37,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -236,6 +238,23 @@ QWidget* memoryManagerWindow() {
     return window;
 }
 
+// "Playing with Scroll Bars" after a drag of the vertical scroll box, a line down by the
+// horizontal bar's arrow and the vertical bar switched off, as the log lists them.
+QWidget* scrollBarsWindow() {
+    auto* window = new frmScrlBars;
+    window->show();
+    QApplication::processEvents();
+    QScrollBar* vertical = window->Tessix1->verticalScrollBar();
+    vertical->setSliderDown(true);
+    for (int position : {40, 120, 200})
+        vertical->setSliderPosition(position);
+    vertical->setSliderDown(false);
+    window->Tessix1->horizontalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    window->chkVScrlBarEnabled->setChecked(false);
+    window->optVSBDispMode[ScrollBarAlways]->setChecked(true);
+    return window;
+}
+
 // "Selected Items" with a block of cells selected with Shift and the arrow keys, as the
 // list shows them.
 QWidget* selectedItemsWindow() {
@@ -336,6 +355,7 @@ std::vector<ShotPage> AllShotPages() {
         {QStringLiteral("frmCustomDraw"), [] { return customDrawWindow(); }},
         {QStringLiteral("frmMemMng"), [] { return memoryManagerWindow(); }},
         {QStringLiteral("frmSelItems"), [] { return selectedItemsWindow(); }},
+        {QStringLiteral("frmScrlBars"), [] { return scrollBarsWindow(); }},
         {QStringLiteral("frmPropertyGrid"),
          [] { return static_cast<QWidget*>(new frmPropertyGrid); }},
         {QStringLiteral("frmPropertyGrid-categorized"),
