@@ -5,6 +5,8 @@
 #include "samples/editing/frmUpdDB_GridLevel.h"
 #include "samples/editing/frmUpdDB_RowKeysRS.h"
 #include "samples/editing/frmUpdDB_RowLevel.h"
+#include "samples/exploring/frmScrlBars.h"
+#include "samples/exploring/frmSelItems.h"
 #include "samples/features/frmCustomDraw.h"
 #include "samples/features/frmCustomSort.h"
 #include "samples/features/frmMemMng.h"
@@ -42,6 +44,8 @@ QHash<QString, SampleWindowFactory>& factories() {
         {QStringLiteral("frmUpdDB_FieldLevel"), [] { return new frmUpdDB_FieldLevel; }},
         {QStringLiteral("frmUpdDB_RowLevel"), [] { return new frmUpdDB_RowLevel; }},
         {QStringLiteral("frmUpdDB_GridLevel"), [] { return new frmUpdDB_GridLevel; }},
+        {QStringLiteral("frmSelItems"), [] { return new frmSelItems; }},
+        {QStringLiteral("frmScrlBars"), [] { return new frmScrlBars; }},
     };
     return table;
 }

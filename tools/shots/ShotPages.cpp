@@ -15,6 +15,8 @@
 #include "samples/editing/frmUpdDB_GridLevel.h"
 #include "samples/editing/frmUpdDB_RowKeysRS.h"
 #include "samples/editing/frmUpdDB_RowLevel.h"
+#include "samples/exploring/frmScrlBars.h"
+#include "samples/exploring/frmSelItems.h"
 #include "samples/features/frmCustomDraw.h"
 #include "samples/features/frmCustomSort.h"
 #include "samples/features/frmMemMng.h"
@@ -38,6 +40,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -243,6 +246,37 @@ QWidget* memoryManagerWindow() {
     return window;
 }
 
+// "Playing with Scroll Bars" after a drag of the vertical scroll box, a line down by the
+// horizontal bar's arrow and the vertical bar switched off, as the log lists them.
+QWidget* scrollBarsWindow() {
+    auto* window = new frmScrlBars;
+    window->show();
+    QApplication::processEvents();
+    QScrollBar* vertical = window->Tessix1->verticalScrollBar();
+    vertical->setSliderDown(true);
+    for (int position : {40, 120, 200})
+        vertical->setSliderPosition(position);
+    vertical->setSliderDown(false);
+    window->Tessix1->horizontalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    window->chkVScrlBarEnabled->setChecked(false);
+    window->optVSBDispMode[ScrollBarAlways]->setChecked(true);
+    return window;
+}
+
+// "Selected Items" with a block of cells selected with Shift and the arrow keys, as the
+// list shows them.
+QWidget* selectedItemsWindow() {
+    auto* window = new frmSelItems;
+    TessixGrid* grid = window->Tessix1;
+    grid->setFocus();
+    grid->SetCurCell(3, 2);
+    for (int code : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Right}) {
+        QKeyEvent press(QEvent::KeyPress, code, Qt::ShiftModifier);
+        QApplication::sendEvent(grid, &press);
+    }
+    return window;
+}
+
 // A database window on a copy of the sample database (the user's copy stays untouched).
 template <class Window> Window* databaseWindow() {
     return windowOnDataCopy<Window>(QStringLiteral("Test.db"));
@@ -360,6 +394,8 @@ std::vector<ShotPage> AllShotPages() {
         {QStringLiteral("frmFolderSizeManager"), [] { return folderSizeWindow(); }},
         {QStringLiteral("frmCustomDraw"), [] { return customDrawWindow(); }},
         {QStringLiteral("frmMemMng"), [] { return memoryManagerWindow(); }},
+        {QStringLiteral("frmSelItems"), [] { return selectedItemsWindow(); }},
+        {QStringLiteral("frmScrlBars"), [] { return scrollBarsWindow(); }},
         {QStringLiteral("frmPropertyGrid"),
          [] { return static_cast<QWidget*>(new frmPropertyGrid); }},
         {QStringLiteral("frmPropertyGrid-categorized"),
