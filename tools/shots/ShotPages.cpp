@@ -20,6 +20,8 @@
 #include "samples/full/frmMyCustomers.h"
 #include "samples/full/frmOutlookDemo.h"
 #include "samples/full/frmPropertyGrid.h"
+#include "samples/ideas/frmCellDynamicFmt.h"
+#include "samples/ideas/frmOptMult.h"
 #include "samples/viewing/frmVMFORS.h"
 #include "samples/viewing/frmViewRecordset.h"
 #include "samples/viewing/frmVirtual.h"
@@ -137,19 +139,30 @@ QWidget* messageBoxes() {
     return page;
 }
 
-// A click on a column's header item, as the user makes it (with Shift, Ctrl or Alt to add the
-// column to the sort).
-void clickHeader(TessixGrid* grid, const QString& key, Qt::KeyboardModifiers modifiers = {}) {
-    int left = 0;
-    for (int pos = 1; pos < grid->ColPos(key); ++pos)
-        left += grid->ColWidth(grid->ColAtPos(pos));
-    const QPointF point(left + grid->ColWidth(key) / 2, grid->Header().Height() / 2);
+// A click at that point of the grid's viewport, as the user makes it.
+void clickViewport(TessixGrid* grid, const QPointF& point, Qt::KeyboardModifiers modifiers = {}) {
     for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
         QMouseEvent event(type, point, grid->viewport()->mapToGlobal(point), Qt::LeftButton,
                           type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
                           modifiers);
         QApplication::sendEvent(grid->viewport(), &event);
     }
+}
+
+// A click on a column's header item (with Shift, Ctrl or Alt to add the column to the sort).
+void clickHeader(TessixGrid* grid, const QString& key, Qt::KeyboardModifiers modifiers = {}) {
+    int left = 0;
+    for (int pos = 1; pos < grid->ColPos(key); ++pos)
+        left += grid->ColWidth(grid->ColAtPos(pos));
+    clickViewport(grid, QPointF(left + grid->ColWidth(key) / 2, grid->Header().Height() / 2),
+                  modifiers);
+}
+
+// A click in the middle of a cell.
+void clickCell(TessixGrid* grid, int row, const QString& key) {
+    int left = 0, top = 0, width = 0, height = 0;
+    grid->GetCellRect(row, key, left, top, width, height);
+    clickViewport(grid, QPointF(left + width / 2, top + height / 2));
 }
 
 // The window shown and laid out, so clicks land where the user sees the headers.
@@ -350,6 +363,24 @@ std::vector<ShotPage> AllShotPages() {
          [] { return static_cast<QWidget*>(databaseWindow<frmUpdDB_AddEditDel>()); }},
         {QStringLiteral("frmOutlookDemo"), [] { return static_cast<QWidget*>(outlookWindow()); }},
         {QStringLiteral("frmOutlookDemo-grouped"), [] { return outlookGroupedWindow(); }},
+        {QStringLiteral("frmOptMult"),
+         [] {
+             auto* window = withoutTips([] { return shownWindow<frmOptMult>(); });
+             for (int row : {2, 5, 8})
+                 clickCell(window->grdMenu, row, QStringLiteral("Item"));
+             return static_cast<QWidget*>(window);
+         }},
+        {QStringLiteral("frmCellDynamicFmt"),
+         [] { return static_cast<QWidget*>(shownWindow<frmCellDynamicFmt>()); }},
+        {QStringLiteral("frmCellDynamicFmt-highlighted"),
+         [] {
+             auto* window = shownWindow<frmCellDynamicFmt>();
+             window->chkHlRowsUSA->setChecked(true);
+             window->chkHlCellsSales->setChecked(true);
+             window->optCntryShort->setChecked(true);
+             window->optFmtRegional->setChecked(true);
+             return static_cast<QWidget*>(window);
+         }},
     };
 }
 
