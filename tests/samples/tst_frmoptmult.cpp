@@ -195,7 +195,7 @@ private Q_SLOTS:
                 textHeight(grid().CellFont(tallest, "Item"), title, item.width() - 4));
         QVERIFY(detail.height() >= textHeight(grid().CellFont(tallest, "Detail"),
                                               grid().CellValue(tallest, "Detail").toString(),
-                                              detail.width() - 2));
+                                              detail.width() - 6));
     }
 
     // Presses below the last row select nothing and clear nothing.

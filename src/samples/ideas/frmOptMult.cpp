@@ -119,6 +119,7 @@ void frmOptMult::Form_Load() {
     col->SetCellTextFlags(TextFlagWordBreak);
     col->SetCellFont(m_descriptionFont);
     col->SetCellIndentLeft(2);
+    col->SetCellIndentRight(4); // the text keeps clear of the grid's edge
     col->SetCellForeColor(RGB(0, 0, 136));
     grdMenu->SetRowTextStartCol(ItemCol);
 
