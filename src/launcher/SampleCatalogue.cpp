@@ -15,6 +15,8 @@
 #include "samples/full/frmMyCustomers.h"
 #include "samples/full/frmOutlookDemo.h"
 #include "samples/full/frmPropertyGrid.h"
+#include "samples/ideas/frmCellDynamicFmt.h"
+#include "samples/ideas/frmOptMult.h"
 #include "samples/viewing/frmVMFORS.h"
 #include "samples/viewing/frmViewRecordset.h"
 #include "samples/viewing/frmVirtual.h"
@@ -46,6 +48,8 @@ QHash<QString, SampleWindowFactory>& factories() {
         {QStringLiteral("frmUpdDB_GridLevel"), [] { return new frmUpdDB_GridLevel; }},
         {QStringLiteral("frmSelItems"), [] { return new frmSelItems; }},
         {QStringLiteral("frmScrlBars"), [] { return new frmScrlBars; }},
+        {QStringLiteral("frmOptMult"), [] { return new frmOptMult; }},
+        {QStringLiteral("frmCellDynamicFmt"), [] { return new frmCellDynamicFmt; }},
     };
     return table;
 }

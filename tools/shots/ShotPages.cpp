@@ -25,6 +25,8 @@
 #include "samples/full/frmMyCustomers.h"
 #include "samples/full/frmOutlookDemo.h"
 #include "samples/full/frmPropertyGrid.h"
+#include "samples/ideas/frmCellDynamicFmt.h"
+#include "samples/ideas/frmOptMult.h"
 #include "samples/viewing/frmVMFORS.h"
 #include "samples/viewing/frmViewRecordset.h"
 #include "samples/viewing/frmVirtual.h"
@@ -161,6 +163,13 @@ void clickHeader(TessixGrid* grid, const QString& key, Qt::KeyboardModifiers mod
         left += grid->ColWidth(grid->ColAtPos(pos));
     clickViewport(grid, QPointF(left + grid->ColWidth(key) / 2, grid->Header().Height() / 2),
                   modifiers);
+}
+
+// A click in the middle of a cell.
+void clickCell(TessixGrid* grid, int row, const QString& key) {
+    int left = 0, top = 0, width = 0, height = 0;
+    grid->GetCellRect(row, key, left, top, width, height);
+    clickViewport(grid, QPointF(left + width / 2, top + height / 2));
 }
 
 // The window shown and laid out, so clicks land where the user sees the headers.
@@ -340,10 +349,8 @@ void typeIntoCell(TessixGrid* grid, int row, const QString& col, const QString& 
 
 // A click on a cell's check box.
 void clickCheckBox(TessixGrid* grid, int row, const QString& col) {
-    grid->SetCurCell(row, col);
-    int left = 0, top = 0, width = 0, height = 0;
-    grid->GetCellRect(row, col, left, top, width, height);
-    clickViewport(grid, QPointF(left + width / 2, top + height / 2));
+    grid->SetCurCell(row, col); // scrolled into view first
+    clickCell(grid, row, col);
 }
 
 // A database editing window on a copy of the sample database, shown and then edited as
@@ -457,6 +464,24 @@ std::vector<ShotPage> AllShotPages() {
                      window.cmdSaveChanges->click();
                      window.Tessix1->SetCurCell(1, 1);
                  }));
+         }},
+        {QStringLiteral("frmOptMult"),
+         [] {
+             auto* window = withoutTips([] { return shownWindow<frmOptMult>(); });
+             for (int row : {2, 5, 8})
+                 clickCell(window->grdMenu, row, QStringLiteral("Item"));
+             return static_cast<QWidget*>(window);
+         }},
+        {QStringLiteral("frmCellDynamicFmt"),
+         [] { return static_cast<QWidget*>(shownWindow<frmCellDynamicFmt>()); }},
+        {QStringLiteral("frmCellDynamicFmt-highlighted"),
+         [] {
+             auto* window = shownWindow<frmCellDynamicFmt>();
+             window->chkHlRowsUSA->setChecked(true);
+             window->chkHlCellsSales->setChecked(true);
+             window->optCntryShort->setChecked(true);
+             window->optFmtRegional->setChecked(true);
+             return static_cast<QWidget*>(window);
          }},
     };
 }
