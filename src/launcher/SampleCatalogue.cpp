@@ -10,6 +10,8 @@
 #include "samples/full/frmMyCustomers.h"
 #include "samples/full/frmOutlookDemo.h"
 #include "samples/full/frmPropertyGrid.h"
+#include "samples/ideas/frmOLEDnD2Excel.h"
+#include "samples/ideas/frmOLEDnD2Tessix.h"
 #include "samples/viewing/frmVMFORS.h"
 #include "samples/viewing/frmViewRecordset.h"
 #include "samples/viewing/frmVirtual.h"
@@ -36,6 +38,8 @@ QHash<QString, SampleWindowFactory>& factories() {
         {QStringLiteral("frmUpdDB_RowKeysRS"), [] { return new frmUpdDB_RowKeysRS; }},
         {QStringLiteral("frmUpdDB_AddEditDel"), [] { return new frmUpdDB_AddEditDel; }},
         {QStringLiteral("frmOutlookDemo"), [] { return new frmOutlookDemo; }},
+        {QStringLiteral("frmOLEDnD2Excel"), [] { return new frmOLEDnD2Excel; }},
+        {QStringLiteral("frmOLEDnD2Tessix"), [] { return new frmOLEDnD2Tessix; }},
     };
     return table;
 }
