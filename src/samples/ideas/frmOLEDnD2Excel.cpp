@@ -2,7 +2,7 @@
 
 #include "app/Global.h"
 #include "components/grid/TessixGrid.h"
-#include "platform/Twips.h"
+#include "samples/ideas/StackedForm.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -42,18 +42,8 @@ frmOLEDnD2Excel::frmOLEDnD2Excel(QWidget* parent)
       Tessix1(new TessixGrid(this)),
       cmdSelExmpl(new QPushButton(QStringLiteral("Selection Example"), this)) {
     setWindowTitle(QStringLiteral("OLE Drag-n-drop: Dragging Tessix cells to MS Excel"));
-    setFont(FontData{QStringLiteral("MS Sans Serif"), 8.25, false, false}.toQFont());
-    resize(TwipsToPixelsX(7800), TwipsToPixelsY(6600));
-
-    // The texts at the top, the grid taking what the window gains, the button under it at
-    // the left; 120 twips from the edges.
-    Label1->setWordWrap(true);
-    Label2->setWordWrap(true);
-    auto* layout = new QVBoxLayout(this);
-    const int marginX = TwipsToPixelsX(120);
-    const int marginY = TwipsToPixelsY(120);
-    layout->setContentsMargins(marginX, marginY, marginX, marginY);
-    layout->setSpacing(marginY);
+    // The grid takes what the window gains; the button stays under it at the left.
+    QVBoxLayout* layout = makeStackedForm(this, 7800, 6600, {Label1, Label2});
     layout->addWidget(Label1);
     layout->addWidget(Tessix1, 1);
     layout->addWidget(Label2);

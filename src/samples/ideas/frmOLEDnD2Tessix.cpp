@@ -2,7 +2,7 @@
 
 #include "app/Global.h"
 #include "components/grid/TessixGrid.h"
-#include "platform/Twips.h"
+#include "samples/ideas/StackedForm.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -27,17 +27,8 @@ frmOLEDnD2Tessix::frmOLEDnD2Tessix(QWidget* parent)
           this)),
       grd(new TessixGrid(this)) {
     setWindowTitle(QStringLiteral("OLE Drag-n-drop: Dragging Files into Tessix"));
-    setFont(FontData{QStringLiteral("MS Sans Serif"), 8.25, false, false}.toQFont());
-    resize(TwipsToPixelsX(7200), TwipsToPixelsY(5400));
-
-    // The texts at the top, the list taking what the window gains; 120 twips from the edges.
-    Label1->setWordWrap(true);
-    Label2->setWordWrap(true);
-    auto* layout = new QVBoxLayout(this);
-    const int marginX = TwipsToPixelsX(120);
-    const int marginY = TwipsToPixelsY(120);
-    layout->setContentsMargins(marginX, marginY, marginX, marginY);
-    layout->setSpacing(marginY);
+    // The texts at the top, the list taking what the window gains.
+    QVBoxLayout* layout = makeStackedForm(this, 7200, 5400, {Label1, Label2});
     layout->addWidget(Label1);
     layout->addWidget(Label2);
     layout->addWidget(grd, 1);
