@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <QDropEvent>
 #include <QMimeData>
-#include <QWidget>
 #include <QUrl>
+#include <QWidget>
 
 #include <memory>
 
