@@ -16,6 +16,8 @@
 #include "samples/full/frmOutlookDemo.h"
 #include "samples/full/frmPropertyGrid.h"
 #include "samples/ideas/frmCellDynamicFmt.h"
+#include "samples/ideas/frmOLEDnD2Excel.h"
+#include "samples/ideas/frmOLEDnD2Tessix.h"
 #include "samples/ideas/frmOptMult.h"
 #include "samples/viewing/frmVMFORS.h"
 #include "samples/viewing/frmViewRecordset.h"
@@ -50,6 +52,8 @@ QHash<QString, SampleWindowFactory>& factories() {
         {QStringLiteral("frmScrlBars"), [] { return new frmScrlBars; }},
         {QStringLiteral("frmOptMult"), [] { return new frmOptMult; }},
         {QStringLiteral("frmCellDynamicFmt"), [] { return new frmCellDynamicFmt; }},
+        {QStringLiteral("frmOLEDnD2Excel"), [] { return new frmOLEDnD2Excel; }},
+        {QStringLiteral("frmOLEDnD2Tessix"), [] { return new frmOLEDnD2Tessix; }},
     };
     return table;
 }

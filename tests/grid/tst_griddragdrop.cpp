@@ -4,6 +4,7 @@
 // text refused by a file-collecting window), the drag protocol and the copy key. The real
 // drags between programs run under an X server (tests/xcb).
 
+#include "DropEvents.h"
 #include "GridTestAccess.h"
 #include "InputTestGrid.h"
 
@@ -48,44 +49,6 @@ struct FileCollector {
         });
     }
 };
-
-std::unique_ptr<QMimeData> mimeOf(const QStringList& urls, const QString& text) {
-    auto mime = std::make_unique<QMimeData>();
-    if (!urls.isEmpty()) {
-        QList<QUrl> list;
-        for (const QString& u : urls)
-            list << QUrl(u);
-        mime->setUrls(list);
-    }
-    if (!text.isNull())
-        mime->setText(text);
-    return mime;
-}
-
-struct DropResult {
-    bool moveAccepted = false;
-    Qt::DropAction moveAction = Qt::IgnoreAction;
-    bool dropAccepted = false;
-    Qt::DropAction dropAction = Qt::IgnoreAction;
-};
-
-// Enter, one move and the drop, as Qt delivers them to the viewport.
-DropResult dragAndDrop(TessixGrid& grid, const QMimeData& mime, QPoint at,
-                       Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction) {
-    DropResult result;
-    QDragEnterEvent enter(at, offered, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(grid.viewport(), &enter);
-    const QPoint next = at + QPoint(5, 3);
-    QDragMoveEvent move(next, offered, &mime, Qt::LeftButton, Qt::ShiftModifier);
-    QApplication::sendEvent(grid.viewport(), &move);
-    result.moveAccepted = move.isAccepted();
-    result.moveAction = move.dropAction();
-    QDropEvent drop(next, offered, &mime, Qt::LeftButton, Qt::ShiftModifier);
-    QApplication::sendEvent(grid.viewport(), &drop);
-    result.dropAccepted = drop.isAccepted();
-    result.dropAction = drop.dropAction();
-    return result;
-}
 
 } // namespace
 
@@ -252,7 +215,7 @@ void TestGridDragDrop::drops() {
     InputTestGrid t(3, 2);
     FileCollector window(t.grid);
     auto mime = mimeOf(urls, text);
-    const DropResult r = dragAndDrop(t.grid, *mime, QPoint(30, 40));
+    const DropResult r = dragAndDrop(t.viewport(), *mime, QPoint(30, 40));
     QCOMPARE(!window.states.isEmpty(), asked);
     QCOMPARE(r.moveAccepted, accepted); // refused: the no-drop cursor
     if (accepted)
@@ -274,7 +237,7 @@ void TestGridDragDrop::dragOverStatesAndLeave() {
         a.effect = DropEffectNone; // did nothing after all: the source hears none
     });
     auto mime = mimeOf({"file:///tmp/x"}, {});
-    const DropResult r = dragAndDrop(t.grid, *mime, QPoint(30, 40));
+    const DropResult r = dragAndDrop(t.viewport(), *mime, QPoint(30, 40));
     QCOMPARE(window.states, (QList<int>{DragStateEnter, DragStateOver}));
     QCOMPARE(window.positions, (QList<QPoint>{QPoint(30, 40), QPoint(35, 43)}));
     QVERIFY(r.moveAccepted);
@@ -294,7 +257,7 @@ void TestGridDragDrop::dragOverStatesAndLeave() {
 
     // While the window's own drag runs it refuses everything.
     window.draggingOut = true;
-    QVERIFY(!dragAndDrop(t.grid, *mime, QPoint(30, 40)).moveAccepted);
+    QVERIFY(!dragAndDrop(t.viewport(), *mime, QPoint(30, 40)).moveAccepted);
 }
 
 void TestGridDragDrop::dropModeNoneTakesNoDrops() {
@@ -305,7 +268,7 @@ void TestGridDragDrop::dropModeNoneTakesNoDrops() {
     t.grid.SetOLEDropMode(0);
     QCOMPARE(t.grid.OLEDropMode(), 0);
     auto mime = mimeOf({"file:///tmp/x"}, {});
-    const DropResult r = dragAndDrop(t.grid, *mime, QPoint(30, 40));
+    const DropResult r = dragAndDrop(t.viewport(), *mime, QPoint(30, 40));
     QVERIFY(window.states.isEmpty());
     QVERIFY(!r.dropAccepted);
     QVERIFY(window.dropped.isEmpty());

@@ -3,14 +3,20 @@
 // text) and prints the action the target took, or takes one drop and prints what it got.
 //
 //   tessix-dnd-peer source <x> <y> <url>...   prints "ready", then "effect <n>" (0 refused)
-//   tessix-dnd-peer target <x> <y>            prints "ready", then "urls <...>" and
-//                                             "text <...>" (escaped) of the drop
+//   tessix-dnd-peer target <x> <y>            prints "ready", then "urls <...>", one
+//                                             "file <path>" per local file and "text <...>"
+//                                             (escaped) of the drop, as a folder takes it
+//   tessix-dnd-peer edit <x> <y>              a text field: prints "ready", then "text <...>"
+//                                             of the drop and "edit <...>", what it shows
+
+#include "PeerText.h"
 
 #include <QApplication>
 #include <QDrag>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
@@ -19,7 +25,7 @@
 namespace {
 
 void say(const QString& line) {
-    std::printf("%s\n", qPrintable(line));
+    std::printf("%s\n", line.toUtf8().constData());
     std::fflush(stdout);
 }
 
@@ -58,9 +64,21 @@ protected:
         for (const QUrl& url : e->mimeData()->urls())
             urls << url.toString(QUrl::FullyEncoded);
         say("urls " + urls.join(' '));
-        QString text = e->mimeData()->text();
-        say("text " + text.replace('\\', "\\\\").replace('\n', "\\n").replace('\r', "\\r"));
+        for (const QUrl& url : e->mimeData()->urls())
+            if (url.isLocalFile())
+                say("file " + url.toLocalFile());
+        say("text " + escapedForPeer(e->mimeData()->text()));
         e->acceptProposedAction();
+        QTimer::singleShot(0, qApp, &QApplication::quit);
+    }
+};
+
+class Edit : public QPlainTextEdit {
+protected:
+    void dropEvent(QDropEvent* e) override {
+        say("text " + escapedForPeer(e->mimeData()->text()));
+        QPlainTextEdit::dropEvent(e);
+        say("edit " + escapedForPeer(toPlainText()));
         QTimer::singleShot(0, qApp, &QApplication::quit);
     }
 };
@@ -70,8 +88,8 @@ protected:
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() < 4 || (args[1] != "source" && args[1] != "target")) {
-        std::fprintf(stderr, "usage: %s source|target <x> <y> [url...]\n", argv[0]);
+    if (args.size() < 4 || (args[1] != "source" && args[1] != "target" && args[1] != "edit")) {
+        std::fprintf(stderr, "usage: %s source|target|edit <x> <y> [url...]\n", argv[0]);
         return 2;
     }
     QList<QUrl> urls;
@@ -80,8 +98,10 @@ int main(int argc, char** argv) {
     std::unique_ptr<QWidget> window;
     if (args[1] == "source")
         window = std::make_unique<Source>(urls);
-    else
+    else if (args[1] == "target")
         window = std::make_unique<Target>();
+    else
+        window = std::make_unique<Edit>();
     window->setGeometry(args[2].toInt(), args[3].toInt(), 120, 120);
     window->show();
     QTimer::singleShot(200, [] { say("ready"); });

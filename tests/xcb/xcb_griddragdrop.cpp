@@ -5,77 +5,18 @@
 // a grid into the second program.
 
 #include "grid/InputTestGrid.h"
+#include "xcb/XcbDrag.h"
 
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
-
-namespace {
-
-// A drag with the left button from one screen point to another, in small steps: a first
-// one still over the pressed cell, as a hand starts a drag, then eight to the target.
-QStringList dragCommand(QPoint from, QPoint to) {
-    QStringList cmd;
-    const auto moveTo = [&cmd](QPoint p, const char* pause) {
-        cmd << "mousemove" << QString::number(p.x()) << QString::number(p.y()) << "sleep" << pause;
-    };
-    moveTo(from, "0.3");
-    cmd << "mousedown"
-        << "1"
-        << "sleep"
-        << "0.2";
-    moveTo(from + QPoint(8, 4), "0.2");
-    for (int i = 1; i <= 8; ++i)
-        moveTo(from + (to - from) * i / 8, "0.1");
-    moveTo(to + QPoint(2, 0), "0.3");
-    cmd << "mouseup"
-        << "1";
-    return cmd;
-}
-
-// The second program, started and shown.
-struct Peer {
-    QProcess process;
-    QString out;
-
-    bool start(const QStringList& args) {
-        process.start(QString(TESSIX_DND_PEER), args);
-        if (!process.waitForStarted())
-            return false;
-        return waitFor("ready");
-    }
-    bool waitFor(const QString& line) {
-        QElapsedTimer timer;
-        timer.start();
-        while (!out.contains(line + '\n') && timer.elapsed() < 10000) {
-            QTest::qWait(50);
-            out += QString::fromUtf8(process.readAllStandardOutput());
-        }
-        return out.contains(line + '\n');
-    }
-    ~Peer() {
-        if (!process.waitForFinished(3000))
-            process.kill();
-        process.waitForFinished();
-    }
-};
-
-} // namespace
 
 class TestXcbDragDrop : public QObject {
     Q_OBJECT
-    QProcess m_pointer;
+    Pointer m_pointer;
 
-    void drag(QPoint from, QPoint to) {
-        m_pointer.start("xdotool", dragCommand(from, to));
-        QVERIFY(m_pointer.waitForStarted());
-    }
-    void pointerDone() {
-        QTRY_VERIFY_WITH_TIMEOUT(m_pointer.state() == QProcess::NotRunning, 15000);
-        QCOMPARE(m_pointer.exitCode(), 0);
-    }
+    void drag(QPoint from, QPoint to) { QVERIFY(m_pointer.drag(from, to)); }
+    void pointerDone() { QVERIFY(m_pointer.done()); }
 
 private Q_SLOTS:
     void initTestCase();
@@ -87,7 +28,7 @@ private Q_SLOTS:
 void TestXcbDragDrop::initTestCase() {
     if (QGuiApplication::platformName() != "xcb")
         QSKIP("needs the xcb platform: run through run-xvfb.sh");
-    if (QStandardPaths::findExecutable("xdotool").isEmpty())
+    if (!Pointer::available())
         QFAIL("xdotool is missing: scripts/install-deps.sh installs it");
 }
 

@@ -26,6 +26,8 @@
 #include "samples/full/frmOutlookDemo.h"
 #include "samples/full/frmPropertyGrid.h"
 #include "samples/ideas/frmCellDynamicFmt.h"
+#include "samples/ideas/frmOLEDnD2Excel.h"
+#include "samples/ideas/frmOLEDnD2Tessix.h"
 #include "samples/ideas/frmOptMult.h"
 #include "samples/viewing/frmVMFORS.h"
 #include "samples/viewing/frmViewRecordset.h"
@@ -34,17 +36,20 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QUrl>
 
 namespace {
 
@@ -363,6 +368,26 @@ template <class Window> Window* editingWindow(const std::function<void(Window&)>
     return window;
 }
 
+// "Dragging Files into Tessix" with files collected from two folders, dropped as a file
+// manager drops them.
+QWidget* droppedFilesWindow() {
+    auto* window = withoutTips([] { return shownWindow<frmOLEDnD2Tessix>(); });
+    QList<QUrl> files;
+    for (const char* path :
+         {"/home/anna/Documents/Quarterly report.odt", "/home/anna/Documents/Budget 2026.ods",
+          "/home/anna/Pictures/Café.jpg", "/home/anna/Pictures/Team photo 100%.png"})
+        files << QUrl::fromLocalFile(QString::fromUtf8(path));
+    QMimeData mime;
+    mime.setUrls(files);
+    QWidget* viewport = window->grd->viewport();
+    const QPoint at(40, 40);
+    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &enter);
+    QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &drop);
+    return window;
+}
+
 } // namespace
 
 std::vector<ShotPage> AllShotPages() {
@@ -483,6 +508,13 @@ std::vector<ShotPage> AllShotPages() {
              window->optFmtRegional->setChecked(true);
              return static_cast<QWidget*>(window);
          }},
+        {QStringLiteral("frmOLEDnD2Excel"),
+         [] {
+             auto* window = withoutTips([] { return shownWindow<frmOLEDnD2Excel>(); });
+             window->cmdSelExmpl->click();
+             return static_cast<QWidget*>(window);
+         }},
+        {QStringLiteral("frmOLEDnD2Tessix"), [] { return droppedFilesWindow(); }},
     };
 }
 
