@@ -12,6 +12,7 @@
 #include "runtime/Random.h"
 #include "samples/editing/frmUpdDB_AddEditDel.h"
 #include "samples/editing/frmUpdDB_RowKeysRS.h"
+#include "samples/exploring/frmFrozenColsTester.h"
 #include "samples/features/frmCustomDraw.h"
 #include "samples/features/frmCustomSort.h"
 #include "samples/features/frmMemMng.h"
@@ -350,6 +351,13 @@ std::vector<ShotPage> AllShotPages() {
          [] { return static_cast<QWidget*>(databaseWindow<frmUpdDB_AddEditDel>()); }},
         {QStringLiteral("frmOutlookDemo"), [] { return static_cast<QWidget*>(outlookWindow()); }},
         {QStringLiteral("frmOutlookDemo-grouped"), [] { return outlookGroupedWindow(); }},
+        {QStringLiteral("frmFrozenColsTester"),
+         [] {
+             // Scrolled right, so the scrolling columns pass under the frozen edge.
+             auto* window = shownWindow<frmFrozenColsTester>();
+             window->Tessix1->HScrollBar().SetValue(100);
+             return static_cast<QWidget*>(window);
+         }},
     };
 }
 
