@@ -2,6 +2,7 @@
 
 #include "samples/editing/frmUpdDB_AddEditDel.h"
 #include "samples/editing/frmUpdDB_RowKeysRS.h"
+#include "samples/exploring/frmCustomizeHeader.h"
 #include "samples/exploring/frmFrozenColsTester.h"
 #include "samples/features/frmCustomDraw.h"
 #include "samples/features/frmCustomSort.h"
@@ -38,6 +39,7 @@ QHash<QString, SampleWindowFactory>& factories() {
         {QStringLiteral("frmUpdDB_AddEditDel"), [] { return new frmUpdDB_AddEditDel; }},
         {QStringLiteral("frmOutlookDemo"), [] { return new frmOutlookDemo; }},
         {QStringLiteral("frmFrozenColsTester"), [] { return new frmFrozenColsTester; }},
+        {QStringLiteral("frmCustomizeHeader"), [] { return new frmCustomizeHeader; }},
     };
     return table;
 }

@@ -12,6 +12,7 @@
 #include "runtime/Random.h"
 #include "samples/editing/frmUpdDB_AddEditDel.h"
 #include "samples/editing/frmUpdDB_RowKeysRS.h"
+#include "samples/exploring/frmCustomizeHeader.h"
 #include "samples/exploring/frmFrozenColsTester.h"
 #include "samples/features/frmCustomDraw.h"
 #include "samples/features/frmCustomSort.h"
@@ -351,6 +352,15 @@ std::vector<ShotPage> AllShotPages() {
          [] { return static_cast<QWidget*>(databaseWindow<frmUpdDB_AddEditDel>()); }},
         {QStringLiteral("frmOutlookDemo"), [] { return static_cast<QWidget*>(outlookWindow()); }},
         {QStringLiteral("frmOutlookDemo-grouped"), [] { return outlookGroupedWindow(); }},
+        {QStringLiteral("frmCustomizeHeader"),
+         [] {
+             // Column 2 current, its word wrap and centred text on the panel, and the header
+             // fitted to its two lines.
+             auto* window = shownWindow<frmCustomizeHeader>();
+             window->Tessix1->SetCurCell(2, 2);
+             window->cmdAutoHeight->click();
+             return static_cast<QWidget*>(window);
+         }},
         {QStringLiteral("frmFrozenColsTester"),
          [] {
              // Scrolled right, so the scrolling columns pass under the frozen edge.
