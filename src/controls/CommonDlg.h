@@ -113,8 +113,14 @@ public:
 private:
     void showFileDialog(bool save);
     void takeFiles(const QStringList& files);
+    static std::array<quint32, platform::CustomColorCount> whiteColors() {
+        std::array<quint32, platform::CustomColorCount> colors;
+        colors.fill(0x00FFFFFF);
+        return colors;
+    }
 
-    std::array<quint32, platform::CustomColorCount> m_customColors{};
+    // White until set, as unused custom colours look in the dialog.
+    std::array<quint32, platform::CustomColorCount> m_customColors = whiteColors();
     QStringList m_fileList;
     qint32 m_fileOffset = 0;
     qint32 m_fileExtOffset = 0;

@@ -68,7 +68,7 @@ void TestCommonDlg::colorDialog() {
 void TestCommonDlg::customColors() {
     ScriptedDialogs t;
     CommonDlg dlg;
-    QCOMPARE(dlg.CustomColors(), QList<quint32>(16, 0));
+    QCOMPARE(dlg.CustomColors(), QList<quint32>(16, RGB(255, 255, 255)));
     // A shorter list leaves the other colours as they were.
     dlg.SetCustomColors(QList<quint32>(16, RGB(1, 1, 1)));
     dlg.SetCustomColors({RGB(255, 0, 0), RGB(0, 255, 0)});

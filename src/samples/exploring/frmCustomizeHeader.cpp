@@ -37,7 +37,8 @@ constexpr int OSVisualStyles = 0;
 
 QLabel* groupTitle(const QString& text) {
     auto* label = new QLabel(text);
-    QFont bold = label->font();
+    // Only the weight is set, so the rest follows the window's font.
+    QFont bold;
     bold.setBold(true);
     label->setFont(bold);
     return label;
