@@ -5,6 +5,8 @@
 #include "samples/editing/frmUpdDB_GridLevel.h"
 #include "samples/editing/frmUpdDB_RowKeysRS.h"
 #include "samples/editing/frmUpdDB_RowLevel.h"
+#include "samples/exploring/frmCustomizeHeader.h"
+#include "samples/exploring/frmFrozenColsTester.h"
 #include "samples/exploring/frmScrlBars.h"
 #include "samples/exploring/frmSelItems.h"
 #include "samples/features/frmCustomDraw.h"
@@ -54,6 +56,8 @@ QHash<QString, SampleWindowFactory>& factories() {
         {QStringLiteral("frmCellDynamicFmt"), [] { return new frmCellDynamicFmt; }},
         {QStringLiteral("frmOLEDnD2Excel"), [] { return new frmOLEDnD2Excel; }},
         {QStringLiteral("frmOLEDnD2Tessix"), [] { return new frmOLEDnD2Tessix; }},
+        {QStringLiteral("frmFrozenColsTester"), [] { return new frmFrozenColsTester; }},
+        {QStringLiteral("frmCustomizeHeader"), [] { return new frmCustomizeHeader; }},
     };
     return table;
 }

@@ -68,12 +68,6 @@ QMessageBox::Icon messageIcon(int icon) {
     }
 }
 
-QWidget* dialogParent() {
-    if (QWidget* modal = QApplication::activeModalWidget())
-        return modal;
-    return QApplication::activeWindow();
-}
-
 QString describe(const MessageBoxRequest& request) {
     return QStringLiteral("message box \"%1\" (title \"%2\", flags %3)")
         .arg(request.text, request.title)
@@ -81,6 +75,12 @@ QString describe(const MessageBoxRequest& request) {
 }
 
 } // namespace
+
+QWidget* dialogParent() {
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return QApplication::activeWindow();
+}
 
 std::unique_ptr<QMessageBox> makeMessageBox(const MessageBoxRequest& request, QWidget* parent) {
     // Callers join lines with CR LF; the label breaks lines at LF only.

@@ -75,6 +75,9 @@ public:
     virtual QString inputBox(const InputBoxRequest& request, bool& cancelled) = 0;
 };
 
+// The window a modal box or dialog opens over: the modal one on top, else the active one.
+QWidget* dialogParent();
+
 // The box the program shows for a request: its icon, buttons, default and escape button.
 std::unique_ptr<QMessageBox> makeMessageBox(const MessageBoxRequest& request, QWidget* parent);
 

@@ -1,10 +1,11 @@
 #pragma once
 // What the sample window tests share: the services a window may reach replaced for one test
-// (settings in memory, message boxes scripted), the window shown as the user sees it, and
-// clicks on the grid's column headers.
+// (settings in memory, message boxes and dialogs scripted), the window shown as the user sees it,
+// and clicks on the grid's column headers.
 
 #include "components/grid/TessixGrid.h"
 #include "grid/GridTestAccess.h"
+#include "platform/CommonDialogs.h"
 #include "platform/MessageBox.h"
 #include "platform/Settings.h"
 
@@ -17,6 +18,8 @@ struct IsolatedServices {
     platform::ScopedSettingsStore settingsScope{settings};
     platform::ScriptedMessageBox boxes;
     platform::ScopedMessageBox boxesScope{boxes};
+    platform::ScriptedCommonDialogs dialogs;
+    platform::ScopedCommonDialogs dialogsScope{dialogs};
 };
 
 template <class Window> std::unique_ptr<Window> shownWindow() {

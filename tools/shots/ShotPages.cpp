@@ -15,6 +15,8 @@
 #include "samples/editing/frmUpdDB_GridLevel.h"
 #include "samples/editing/frmUpdDB_RowKeysRS.h"
 #include "samples/editing/frmUpdDB_RowLevel.h"
+#include "samples/exploring/frmCustomizeHeader.h"
+#include "samples/exploring/frmFrozenColsTester.h"
 #include "samples/exploring/frmScrlBars.h"
 #include "samples/exploring/frmSelItems.h"
 #include "samples/features/frmCustomDraw.h"
@@ -515,6 +517,22 @@ std::vector<ShotPage> AllShotPages() {
              return static_cast<QWidget*>(window);
          }},
         {QStringLiteral("frmOLEDnD2Tessix"), [] { return droppedFilesWindow(); }},
+        {QStringLiteral("frmCustomizeHeader"),
+         [] {
+             // Column 2 current, its word wrap and centred text on the panel, and the header
+             // fitted to its two lines.
+             auto* window = shownWindow<frmCustomizeHeader>();
+             window->Tessix1->SetCurCell(2, 2);
+             window->cmdAutoHeight->click();
+             return static_cast<QWidget*>(window);
+         }},
+        {QStringLiteral("frmFrozenColsTester"),
+         [] {
+             // Scrolled right, so the scrolling columns pass under the frozen edge.
+             auto* window = shownWindow<frmFrozenColsTester>();
+             window->Tessix1->HScrollBar().SetValue(100);
+             return static_cast<QWidget*>(window);
+         }},
     };
 }
 
