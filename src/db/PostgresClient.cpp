@@ -30,6 +30,16 @@ ErrorNumber numberOf(const QByteArray& state) {
     return CommandError;
 }
 
+// libpq's own message, without its severity word and its hints on further lines.
+QString clientMessage(pg_conn* server) {
+    QString line = QString::fromUtf8(PQerrorMessage(server)).trimmed().section(u'\n', 0, 0);
+    for (const QLatin1String severity : {QLatin1String("FATAL:"), QLatin1String("ERROR:")}) {
+        if (line.startsWith(severity))
+            line = line.mid(severity.size());
+    }
+    return line.trimmed();
+}
+
 } // namespace
 
 void ResultRelease::operator()(pg_result* result) const {
@@ -71,8 +81,9 @@ pg_conn* connect(const QHash<QString, QString>& settings, Error& error) {
     // expand_dbname: a database given as a URI carries the other settings.
     pg_conn* server = PQconnectdbParams(keys.data(), texts.data(), 1);
     if (PQstatus(server) != CONNECTION_OK) {
-        error = {DatabaseFileError, QStringLiteral("The database server cannot be reached: %1")
-                                        .arg(QString::fromUtf8(PQerrorMessage(server)).trimmed())};
+        error = {
+            DatabaseFileError,
+            QStringLiteral("The database server cannot be reached: %1").arg(clientMessage(server))};
         PQfinish(server);
         return nullptr;
     }
@@ -122,7 +133,7 @@ Error errorOf(pg_conn* server, const pg_result* result) {
     const QByteArray state =
         result ? QByteArray(PQresultErrorField(result, PG_DIAG_SQLSTATE)) : QByteArray();
     const char* primary = result ? PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
-    QString message = QString::fromUtf8(primary ? primary : PQerrorMessage(server)).trimmed();
+    QString message = primary ? QString::fromUtf8(primary) : clientMessage(server);
     if (!state.isEmpty())
         message += QStringLiteral(" (SQLSTATE %1)").arg(QString::fromLatin1(state));
     if (lost(server, state))
