@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the project needs, only those that are missing.
+# Installs the Debian packages the project needs, only those that are missing. PostgreSQL
+# (server, libpq and Qt's driver) is for the remote database provider, its tests and benchmark.
 # --checked adds what the sanitizer and fuzz builds need: clang 14, its sanitizer and
 # libFuzzer runtimes, and llvm-symbolizer for readable stacks in the reports.
 set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev
           libqt6sql6-sqlite libsqlite3-dev sqlite3 xvfb xauth xdotool imagemagick
-          fonts-dejavu-core fonts-liberation fonts-liberation2 fonts-wine libxkbcommon-dev)
+          fonts-dejavu-core fonts-liberation fonts-liberation2 fonts-wine libxkbcommon-dev
+          postgresql libpq-dev libqt6sql6-psql)
 if [ "${1:-}" = "--checked" ]; then
     packages+=(clang-14 libclang-rt-14-dev llvm-14)
 fi

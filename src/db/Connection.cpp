@@ -1,11 +1,14 @@
 #include "db/Connection.h"
 
 #include "db/DatabaseHandle.h"
+#include "db/PostgresClient.h"
+#include "db/PostgresSql.h"
 #include "db/Recordset.h"
 #include "db/SqliteStatement.h"
 
 #include <QFileInfo>
 #include <QHash>
+#include <libpq-fe.h>
 #include <sqlite3.h>
 
 namespace db {
@@ -63,8 +66,14 @@ bool providerStarts() {
 DatabaseHandle::DatabaseHandle(sqlite3* db, Connection* owner, QString file)
     : db(db), owner(owner), file(std::move(file)) {}
 
+DatabaseHandle::DatabaseHandle(pg_conn* server, Connection* owner, QString description)
+    : server(server), owner(owner), file(std::move(description)) {}
+
 DatabaseHandle::~DatabaseHandle() {
-    sqlite3_close_v2(db);
+    if (db)
+        sqlite3_close_v2(db);
+    if (server)
+        PQfinish(server);
 }
 
 Connection::~Connection() {
@@ -83,12 +92,17 @@ bool Connection::Open(const QString& connectionString) {
                      QStringLiteral("The SQLite library (%1) cannot start; the database layer "
                                     "needs SQLite 3.23 or later.")
                          .arg(QString::fromUtf8(sqlite3_libversion()))});
-    const QHash<QString, QString> settings = connectionSettings(connectionString);
+    const bool uri = postgres::isServerConnection(connectionString, {});
+    const QHash<QString, QString> settings =
+        uri ? QHash<QString, QString>{{QStringLiteral("data source"), connectionString.trimmed()}}
+            : connectionSettings(connectionString);
     const QString provider = settings.value(QStringLiteral("provider"));
+    if (uri || postgres::isServerConnection({}, provider))
+        return openServer(settings);
     if (!provider.isEmpty() && provider.compare(u"SQLite", Qt::CaseInsensitive) != 0)
         return fail({ProviderNotFoundError,
                      QStringLiteral("The provider \"%1\" is not available; databases open "
-                                    "with Provider=SQLite.")
+                                    "with Provider=SQLite or Provider=PostgreSQL.")
                          .arg(provider)});
     const QString file = settings.value(QStringLiteral("data source"));
     if (file.isEmpty())
@@ -131,6 +145,16 @@ bool Connection::Open(const QString& connectionString) {
     return true;
 }
 
+bool Connection::openServer(const QHash<QString, QString>& settings) {
+    Error error;
+    pg_conn* server = postgres::connect(settings, error);
+    if (!server)
+        return fail(std::move(error));
+    m_handle = std::make_shared<DatabaseHandle>(server, this, postgres::describe(server));
+    m_error = {};
+    return true;
+}
+
 void Connection::Close() {
     if (m_handle)
         m_handle->owner = nullptr;
@@ -141,11 +165,24 @@ QString Connection::DataSource() const {
     return m_handle ? m_handle->file : QString();
 }
 
+bool Connection::OnServer() const {
+    return m_handle && m_handle->server;
+}
+
 bool Connection::Execute(const QString& sql, int* recordsAffected) {
     if (!m_handle)
         return fail({ClosedObjectError, QStringLiteral("The connection is not open.")});
-    Statement statement;
     Error error;
+    if (m_handle->server) {
+        const postgres::Result result = postgres::runBeside(*m_handle, postgresSql(sql), error);
+        if (!result)
+            return fail(std::move(error));
+        if (recordsAffected)
+            *recordsAffected = QByteArray(PQcmdTuples(result.get())).toInt();
+        m_error = {};
+        return true;
+    }
+    Statement statement;
     if (!statement.prepare(m_handle->db, sql, error))
         return fail(std::move(error));
     const sqlite3_int64 before = sqlite3_total_changes64(m_handle->db);

@@ -1,12 +1,16 @@
 #pragma once
-// A connection to a database file: "Provider=SQLite;Data Source=<path>". Opening never
-// creates a missing file and checks that the file is a database. Execute runs one statement
-// (reporting the records it changed) or one query (its records as a recordset). The SQL is
-// SQLite's, which runs the windows' SQL as they write it: [bracketed names], True and
-// False, LIKE. A connection and its recordsets are used from one thread.
+// A connection to a database file, "Provider=SQLite;Data Source=<path>", or to a PostgreSQL
+// server, "Provider=PostgreSQL;Host=...;Port=...;Database=...;User=...;Password=..." (with
+// Schema=<name> for the tables of another schema) or a libpq URI "postgresql://...".
+// Opening never creates a missing file and checks that the file is a database. Execute runs
+// one statement (reporting the records it changed) or one query (its records as a
+// recordset). The SQL is SQLite's, which runs the windows' SQL as they write it: [bracketed
+// names], True and False, LIKE; on the server it is translated (PostgresSql.h), and the
+// records there are read-only. A connection and its recordsets are used from one thread.
 
 #include "db/Error.h"
 
+#include <QHash>
 #include <QString>
 #include <memory>
 
@@ -25,7 +29,9 @@ public:
     bool Open(const QString& connectionString);
     void Close();
     bool IsOpen() const { return m_handle != nullptr; }
-    QString DataSource() const; // the database file; empty when closed
+    QString
+    DataSource() const;    // the database file or "host:port, database name"; empty when closed
+    bool OnServer() const; // open on the PostgreSQL server
 
     // A statement; recordsAffected (when given) gets the number of records it changed.
     bool Execute(const QString& sql, int* recordsAffected = nullptr);
@@ -40,6 +46,7 @@ public:
 
 private:
     bool fail(Error error);
+    bool openServer(const QHash<QString, QString>& settings);
 
     std::shared_ptr<DatabaseHandle> m_handle;
     Error m_error;

@@ -9,42 +9,9 @@ namespace db {
 
 namespace {
 
-// Short ASCII texts (most fields) are widened on the stack and land inside the Variant,
-// with no string allocated in between.
-Variant textValue(const unsigned char* utf8, int bytes) {
-    constexpr int Short = 15;
-    if (bytes == 0)
-        return Variant(QStringLiteral(""));
-    if (bytes <= Short) {
-        char16_t units[Short];
-        unsigned char seen = 0; // no branch per character: the loop widens in one go
-        for (int i = 0; i < bytes; ++i) {
-            seen |= utf8[i];
-            units[i] = utf8[i];
-        }
-        if (seen < 0x80)
-            return Variant(QString::fromRawData(reinterpret_cast<const QChar*>(units), bytes));
-    }
-    return Variant(QString::fromUtf8(reinterpret_cast<const char*>(utf8), bytes));
-}
-
 Variant textOf(sqlite3_stmt* stmt, int column) {
     const unsigned char* utf8 = sqlite3_column_text(stmt, column);
     return textValue(utf8, sqlite3_column_bytes(stmt, column));
-}
-
-// "2024-03-01", "2024-03-01 10:30:00" or "2024-03-01T10:30:00.5"; nullopt for other text.
-std::optional<Variant> dateOf(const Variant& text) {
-    QString iso = text.toString();
-    if (iso.size() > 10 && iso[10] == u' ')
-        iso[10] = u'T';
-    const QDateTime dt = iso.size() == 10
-                             ? QDateTime(QDate::fromString(iso, Qt::ISODate), QTime(0, 0))
-                             : QDateTime::fromString(iso, Qt::ISODate);
-    const Variant date(dt);
-    if (!dt.isValid() || date.isNull())
-        return std::nullopt;
-    return date;
 }
 
 // Money stored as a double: most amounts are the double nearest a whole number of
@@ -65,6 +32,39 @@ bool contains(const QByteArray& text, const char* word) {
 }
 
 } // namespace
+
+// Short ASCII texts (most fields) are widened on the stack and land inside the Variant,
+// with no string allocated in between.
+Variant textValue(const unsigned char* utf8, int bytes) {
+    constexpr int Short = 15;
+    if (bytes == 0)
+        return Variant(QStringLiteral(""));
+    if (bytes <= Short) {
+        char16_t units[Short];
+        unsigned char seen = 0; // no branch per character: the loop widens in one go
+        for (int i = 0; i < bytes; ++i) {
+            seen |= utf8[i];
+            units[i] = utf8[i];
+        }
+        if (seen < 0x80)
+            return Variant(QString::fromRawData(reinterpret_cast<const QChar*>(units), bytes));
+    }
+    return Variant(QString::fromUtf8(reinterpret_cast<const char*>(utf8), bytes));
+}
+
+// "2024-03-01", "2024-03-01 10:30:00" or "2024-03-01T10:30:00.5"; nullopt for other text.
+std::optional<Variant> dateOf(const Variant& text) {
+    QString iso = text.toString();
+    if (iso.size() > 10 && iso[10] == u' ')
+        iso[10] = u'T';
+    const QDateTime dt = iso.size() == 10
+                             ? QDateTime(QDate::fromString(iso, Qt::ISODate), QTime(0, 0))
+                             : QDateTime::fromString(iso, Qt::ISODate);
+    const Variant date(dt);
+    if (!dt.isValid() || date.isNull())
+        return std::nullopt;
+    return date;
+}
 
 std::optional<VarType> fieldTypeOfDeclared(const char* declaredType) {
     if (!declaredType)

@@ -19,6 +19,12 @@ std::optional<VarType> fieldTypeOfDeclared(const char* declaredType);
 // The type of a value SQLite computed (its storage class).
 VarType fieldTypeOfStored(sqlite3_stmt* stmt, int column);
 
+// A text value from UTF-8.
+Variant textValue(const unsigned char* utf8, int bytes);
+// The date of ISO text ("2024-03-01", "2024-03-01 10:30:00", "2024-03-01T10:30:00.5");
+// nullopt for other text.
+std::optional<Variant> dateOf(const Variant& text);
+
 // The value of a result column, read as `type` where it converts without loss, else by its
 // storage class; SQL NULL is Null.
 Variant readValue(sqlite3_stmt* stmt, int column, VarType type);

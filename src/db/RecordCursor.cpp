@@ -62,69 +62,71 @@ private:
     std::vector<std::unique_ptr<Variant[]>> m_chunks;
 };
 
-class SteppedRecords final : public RecordCursor {
+class SteppedRecords final : public BlockRecords {
 public:
     SteppedRecords(Statement statement, std::vector<VarType> types, int cacheSize)
-        : m_statement(std::move(statement)), m_types(std::move(types)),
-          m_cacheSize(std::max(1, cacheSize)), m_block(size_t(m_cacheSize) * m_types.size()) {}
-
-    bool forwardOnly() const override { return true; }
-    int count() const override { return m_done ? m_blockStart + m_blockCount : -1; }
-
-    bool fetch(int index, Error& error) override {
-        if (index < 0)
-            return false;
-        if (index < m_blockStart) { // behind the records held: run the query again
-            m_statement.reset();
-            m_blockStart = m_blockCount = 0;
-            m_done = false;
-        }
-        while (index >= m_blockStart + m_blockCount) {
-            if (m_done || !fillNextBlock(error))
-                return false;
-        }
-        return true;
-    }
+        : BlockRecords(cacheSize), m_statement(std::move(statement)), m_types(std::move(types)),
+          m_block(size_t(this->cacheSize()) * m_types.size()) {}
 
     Variant* record(int index) override {
-        return m_block.data() + size_t(index - m_blockStart) * m_types.size();
+        return m_block.data() + size_t(index - blockStart()) * m_types.size();
     }
-
     std::optional<VarType> heldType(int field) const override {
-        return firstType(m_block.data(), m_blockCount, int(m_types.size()), field);
+        return firstType(m_block.data(), m_held, int(m_types.size()), field);
     }
 
 private:
-    bool fillNextBlock(Error& error) {
-        m_blockStart += m_blockCount;
-        m_blockCount = 0;
-        while (m_blockCount < m_cacheSize) {
+    bool restart(Error&) override {
+        m_statement.reset();
+        return true;
+    }
+
+    int readBlock(Error& error) override {
+        for (m_held = 0; m_held < cacheSize(); ++m_held) {
             switch (m_statement.step(error)) {
             case Statement::Step::Row:
-                readRecord(m_statement, m_types, record(m_blockStart + m_blockCount));
-                ++m_blockCount;
+                readRecord(m_statement, m_types, m_block.data() + size_t(m_held) * m_types.size());
                 break;
             case Statement::Step::Done:
-                m_done = true;
-                return true;
+                return m_held;
             case Statement::Step::Failed:
-                m_done = true;
-                return false;
+                return -1;
             }
         }
-        return true;
+        return m_held;
     }
 
     Statement m_statement;
     std::vector<VarType> m_types;
-    int m_cacheSize;
     std::vector<Variant> m_block; // CacheSize records
-    int m_blockStart = 0;         // the index of the first record held
-    int m_blockCount = 0;
-    bool m_done = false;
+    int m_held = 0;               // the records of the block read
 };
 
 } // namespace
+
+bool BlockRecords::fetch(int index, Error& error) {
+    if (index < 0)
+        return false;
+    if (index < m_blockStart) {
+        m_blockStart = m_blockCount = 0;
+        m_done = false;
+        if (!restart(error)) {
+            m_done = true;
+            return false;
+        }
+    }
+    while (index >= m_blockStart + m_blockCount) {
+        if (m_done)
+            return false;
+        m_blockStart += m_blockCount;
+        const int read = readBlock(error);
+        m_blockCount = std::max(read, 0);
+        m_done = read < m_cacheSize;
+        if (read < 0)
+            return false;
+    }
+    return true;
+}
 
 std::unique_ptr<RecordCursor> readAllRecords(Statement statement, std::vector<VarType> types,
                                              Error& error) {

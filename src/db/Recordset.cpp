@@ -4,6 +4,8 @@
 #include "db/DatabaseHandle.h"
 #include "db/FieldValue.h"
 #include "db/FindCriterion.h"
+#include "db/PostgresRecords.h"
+#include "db/PostgresSql.h"
 #include "db/RecordCursor.h"
 #include "db/SqliteStatement.h"
 
@@ -118,6 +120,11 @@ std::optional<WriteTarget> writeTargetOf(sqlite3* db, const std::vector<ResultCo
     return target;
 }
 
+Error noRecordsError() {
+    return {CommandError,
+            QStringLiteral("The statement returns no records: run it with Connection.Execute.")};
+}
+
 } // namespace
 
 Recordset::Recordset() = default;
@@ -169,6 +176,18 @@ void Recordset::SetCacheSize(int records) {
     m_cacheSize = std::max(1, records);
 }
 
+// Only a read-only forward-only cursor on the server side steps through the result as the
+// reader moves; every other one holds the whole result.
+bool Recordset::stepsRecords() const {
+    return m_cursorLocation == adUseServer && m_cursorType == adOpenForwardOnly &&
+           m_lockType == adLockReadOnly;
+}
+
+int Recordset::heldCursorType() const {
+    return m_cursorType == adOpenKeyset || m_cursorType == adOpenDynamic ? adOpenKeyset
+                                                                         : adOpenStatic;
+}
+
 bool Recordset::Open(const QString& source, Connection* connection, int cursorType, int lockType) {
     Close();
     if (connection)
@@ -190,6 +209,8 @@ bool Recordset::Open(const QString& source, Connection* connection, int cursorTy
         return fail({ClosedObjectError,
                      QStringLiteral("The recordset has no open connection to read from.")});
     const std::shared_ptr<DatabaseHandle> handle = m_connection->handle();
+    if (handle->server)
+        return openOnServer(handle, source);
 
     Statement statement;
     Error error;
@@ -199,8 +220,7 @@ bool Recordset::Open(const QString& source, Connection* connection, int cursorTy
         return fail(std::move(error));
     const std::vector<ResultColumn> columns = describeColumns(statement.get());
     if (columns.empty())
-        return fail({CommandError, QStringLiteral("The statement returns no records: run it "
-                                                  "with Connection.Execute.")});
+        return fail(noRecordsError());
     if (m_lockType != adLockReadOnly) {
         std::optional<WriteTarget> target =
             writeTargetOf(handle->db, columns, table || readsOneTable(handle->db, sql));
@@ -212,37 +232,67 @@ bool Recordset::Open(const QString& source, Connection* connection, int cursorTy
         m_target = std::move(*target);
     }
 
-    // Only a read-only forward-only cursor on the server side steps the statement as the
-    // reader moves; every other one holds the whole result.
     std::vector<VarType> readTypes;
     for (const ResultColumn& c : columns)
         readTypes.push_back(c.declared.value_or(VarType::Empty));
-    if (m_cursorLocation == adUseServer && m_cursorType == adOpenForwardOnly &&
-        m_lockType == adLockReadOnly) {
+    if (stepsRecords()) {
         m_cursor = stepRecords(std::move(statement), readTypes, m_cacheSize);
     } else {
-        m_cursorType = m_cursorType == adOpenKeyset || m_cursorType == adOpenDynamic ? adOpenKeyset
-                                                                                     : adOpenStatic;
+        m_cursorType = heldCursorType();
         m_cursor = readAllRecords(std::move(statement), readTypes, error);
         if (!m_cursor) {
             m_target = {};
             return fail(std::move(error));
         }
     }
-    // The first records are read before the fields are made: a computed field takes the
-    // type of its first value.
+    std::vector<QString> names;
+    std::vector<std::optional<VarType>> declared;
+    for (const ResultColumn& c : columns) {
+        names.push_back(c.name);
+        declared.push_back(c.declared);
+    }
+    return makeFields(handle, names, declared);
+}
+
+bool Recordset::openOnServer(const std::shared_ptr<DatabaseHandle>& handle, const QString& source) {
+    if (m_lockType != adLockReadOnly)
+        return fail({NotSupportedError,
+                     QStringLiteral("The records on the database server are read-only here: "
+                                    "open them with adLockReadOnly.")});
+    const QString sql = postgresSql(
+        isTableName(source) ? QStringLiteral("SELECT * FROM ") + source.trimmed() : source);
+    Error error;
+    ServerRecords server;
+    if (stepsRecords()) {
+        server = declareServerCursor(handle, sql, m_cacheSize, error);
+    } else {
+        m_cursorType = heldCursorType();
+        server = readAllServerRecords(*handle, sql, error);
+    }
+    if (!server.records)
+        return fail(std::move(error));
+    if (server.names.empty())
+        return fail(noRecordsError());
+    m_cursor = std::move(server.records);
+    return makeFields(handle, server.names, {server.types.begin(), server.types.end()});
+}
+
+// The first records are read before the fields are made: a computed field takes the type of
+// its first value.
+bool Recordset::makeFields(const std::shared_ptr<DatabaseHandle>& handle,
+                           const std::vector<QString>& names,
+                           const std::vector<std::optional<VarType>>& declared) {
     m_handle = handle;
     if (!goTo(0)) {
         const Error readError = m_error;
         Close();
         return fail(readError);
     }
-    for (size_t f = 0; f < columns.size(); ++f) {
-        const VarType type = columns[f].declared
-                                 ? *columns[f].declared
-                                 : m_cursor->heldType(int(f)).value_or(VarType::String);
+    for (size_t f = 0; f < names.size(); ++f) {
+        const VarType type =
+            declared[f] ? *declared[f] : m_cursor->heldType(int(f)).value_or(VarType::String);
         const QString column = m_target.table.isEmpty() ? QString() : m_target.columns[f];
-        m_fields.m_fields.push_back(Field(*this, int(f), columns[f].name, type, column));
+        m_fields.m_fields.push_back(Field(*this, int(f), names[f], type, column));
         m_target.types.push_back(type);
     }
     m_error = {};

@@ -28,6 +28,7 @@
 #include <QString>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace db {
@@ -126,6 +127,12 @@ private:
     VarType FieldType(int field) const override;
     const Variant& FieldValue(int field) const override;
 
+    bool openOnServer(const std::shared_ptr<DatabaseHandle>& handle, const QString& source);
+    bool makeFields(const std::shared_ptr<DatabaseHandle>& handle,
+                    const std::vector<QString>& names,
+                    const std::vector<std::optional<VarType>>& declared);
+    bool stepsRecords() const;
+    int heldCursorType() const;
     bool fail(Error error);
     bool failIfClosed();
     bool checkWritable();

@@ -2,17 +2,21 @@
 // each as the grid asks, read from the database in blocks of 20 (the first blocks at open,
 // the rest as the user scrolls); the grid ending with the query's records in ID order; the
 // colour rule at its boundaries and with Nulls; a query without records; a read that fails
-// mid-way; no database.
+// mid-way; no database. Then on the tests' PostgreSQL server: the same rows and colours, the
+// line telling where they come from, a server that cannot be reached, and the server stopped
+// while the user scrolls.
 
 #include "DatabaseWindowTest.h"
 #include "app/Startup.h"
 #include "db/Connection.h"
 #include "db/CountedReads.h"
 #include "db/Recordset.h"
+#include "db/TestServer.h"
 #include "platform/Colors.h"
 #include "samples/viewing/frmVMFORS.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QScrollBar>
 #include <QtTest>
 
@@ -40,7 +44,12 @@ class TestFrmVMFORS : public QObject {
     Q_OBJECT
     DatabaseWindowFixture<frmVMFORS> f;
 
+    TestServer server;
     TessixGrid& grid() { return *f.window->grdVirtual; }
+    void useServer(const QString& connection) {
+        f.services->settings.save(frmVMFORS::ServerSettingsApp, frmVMFORS::ServerSettingsSection,
+                                  frmVMFORS::ServerSettingsKey, connection);
+    }
 
     void open(const QByteArray& script = TestDatabase::shippedScript()) { f.open(script); }
     void scrollToTheEnd() {
@@ -55,6 +64,19 @@ class TestFrmVMFORS : public QObject {
             if (grid().CellBackColor(row, col) != Highlight)
                 return false;
         return true;
+    }
+
+    // Every cell's value and colour, row by row.
+    QStringList shownRows() {
+        QStringList rows;
+        for (int row = 1; row <= grid().RowCount(); ++row) {
+            QStringList cells;
+            for (int col = 1; col <= grid().ColCount(); ++col)
+                cells << typed(grid().CellValue(row, col)) + u'/' +
+                             QString::number(grid().CellBackColor(row, col));
+            rows << cells.join(u'|');
+        }
+        return rows;
     }
 
 private Q_SLOTS:
@@ -168,6 +190,69 @@ private Q_SLOTS:
         QCOMPARE(grid().ColCount(), 0);
         QCOMPARE(grid().RowCount(), 0);
         QVERIFY(!grid().VirtualMode());
+    }
+
+    // On the PostgreSQL server the settings name.
+    void sameRowsAsFromTheSampleDatabase() {
+        REQUIRE_TEST_SERVER(server);
+        f.open();
+        QVERIFY2(f.window->lblSource->text().startsWith("Data: "),
+                 qPrintable(f.window->lblSource->text()));
+        QCOMPARE(f.window->lblSource->toolTip(), "Data: " + f.data->file().path());
+        scrollToTheEnd();
+        const QStringList embedded = shownRows();
+        QCOMPARE(embedded.size(), 300);
+
+        f.window.reset();
+        useServer(server.connectionString());
+        f.show();
+        QCOMPARE(f.window->lblSource->text(),
+                 QStringLiteral("Data: PostgreSQL server 127.0.0.1:%1, database tessix")
+                     .arg(server.port()));
+        QVERIFY(grid().RowCount() < 40);
+        scrollToTheEnd();
+        QCOMPARE(shownRows(), embedded);
+    }
+
+    void serverNotReached() {
+        REQUIRE_TEST_SERVER(server);
+        useServer("Provider=PostgreSQL;Host=127.0.0.1;Port=1;Database=tessix");
+        f.services->boxes.answer(vbOK);
+        f.show();
+        QCOMPARE(f.services->boxes.shown().size(), 1);
+        const platform::MessageBoxRequest box = f.services->boxes.shown()[0].request;
+        QVERIFY2(box.text.startsWith("The database server could not be reached.\r\nThe "
+                                     "database server cannot be reached: "),
+                 qPrintable(box.text));
+        QCOMPARE(box.icon(), int(vbCritical));
+        QCOMPARE(f.window->lblSource->text(), "Data: the database server (not reached)");
+        QCOMPARE(grid().ColCount(), 0);
+    }
+
+    // The server stopped while the user scrolls: one message; the rows shown stay, with the
+    // rest of the block already fetched, and the grid asks for no more.
+    void serverStoppedWhileScrolling() {
+        REQUIRE_TEST_SERVER(server);
+        useServer(server.connectionString());
+        f.show();
+        const int shown = grid().RowCount();
+        QVERIFY(shown > 0 && shown < 40);
+        const QStringList before = shownRows();
+        QVERIFY(server.stop());
+        f.services->boxes.answer(vbOK);
+        scrollToTheEnd();
+        const bool restarted = server.restart();
+        QCOMPARE(f.services->boxes.shown().size(), 1);
+        const platform::MessageBoxRequest box = f.services->boxes.shown()[0].request;
+        QVERIFY2(box.text.startsWith("The next customer could not be read.\r\nThe connection "
+                                     "to the database server was lost: "),
+                 qPrintable(box.text));
+        QCOMPARE(box.text.count(u'\n'), 1); // one line of its own: libpq's hints left out
+        const int blocks = (shown + 1 + 19) / 20;
+        QCOMPARE(grid().RowCount(), blocks * 20);
+        QCOMPARE(shownRows().mid(0, shown), before);
+        QCOMPARE(grid().CellValue(blocks * 20, 1).toLong(), blocks * 20);
+        QVERIFY(restarted);
     }
 };
 

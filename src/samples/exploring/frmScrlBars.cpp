@@ -130,7 +130,9 @@ frmScrlBars::frmScrlBars(QWidget* parent)
     cmdShowVSBInfo = v.info;
     Frame1->setGeometry(twipsRect(2790, 240, 2625, 2460));
 
-    for (const auto& [bar, f] : {std::pair{int(ScrollBarHorizontal), h}, {ScrollBarVertical, v}}) {
+    for (const auto& pair : {std::pair{int(ScrollBarHorizontal), h}, {ScrollBarVertical, v}}) {
+        const int bar = pair.first; // a plain variable: lambdas capture it on every compiler
+        const auto& f = pair.second;
         connect(f.set, &QPushButton::clicked, this, [this, bar] { cmdSetValue_Click(bar); });
         for (int index = 0; index < f.modes.size(); ++index)
             connect(f.modes[index], &QRadioButton::toggled, this, [this, bar, index](bool on) {

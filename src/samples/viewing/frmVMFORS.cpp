@@ -3,6 +3,7 @@
 #include "app/Global.h"
 #include "components/grid/TessixGrid.h"
 #include "platform/Colors.h"
+#include "platform/Settings.h"
 #include "runtime/Variant.h"
 #include "samples/viewing/DatabaseErrors.h"
 
@@ -27,6 +28,10 @@ quint32 highlightColor() {
 
 } // namespace
 
+const QString frmVMFORS::ServerSettingsApp = QStringLiteral("RemoteDatabases");
+const QString frmVMFORS::ServerSettingsSection = QStringLiteral("Server");
+const QString frmVMFORS::ServerSettingsKey = QStringLiteral("Connection");
+
 const QString frmVMFORS::Source =
     QStringLiteral("SELECT ID, Company, Country, [Total Sales] FROM Customers ORDER BY ID");
 
@@ -45,7 +50,7 @@ frmVMFORS::frmVMFORS(QWidget* parent)
              new QLabel(QStringLiteral("All non-US customers with total sales greater than 25000 "
                                        "are also highlighted dynamically."),
                         this)},
-      grdVirtual(new TessixGrid(this)) {
+      lblSource(new QLabel(this)), grdVirtual(new TessixGrid(this)) {
     setWindowTitle(QStringLiteral("Browsing an ADO forward-only recordset in virtual mode"));
     setFont(FontObject(FontData{QStringLiteral("MS Sans Serif"), 8.25, false, false}).toQFont());
 
@@ -57,6 +62,7 @@ frmVMFORS::frmVMFORS(QWidget* parent)
         label->setWordWrap(true);
         layout->addWidget(label);
     }
+    layout->addWidget(lblSource);
     layout->addWidget(grdVirtual, 1);
     setFixedSize(376, 400);
 
@@ -66,8 +72,31 @@ frmVMFORS::frmVMFORS(QWidget* parent)
     Form_Load();
 }
 
+// The server the settings name, else the sample database; the line above the grid says
+// which (a long path shortened in its middle, whole in the tooltip).
+bool frmVMFORS::openDatabase() {
+    const QString server = GetSetting(ServerSettingsApp, ServerSettingsSection, ServerSettingsKey);
+    if (server.trimmed().isEmpty()) {
+        if (!OpenTestDatabase(m_connection))
+            return false;
+    } else if (!m_connection.Open(server)) {
+        lblSource->setText(QStringLiteral("Data: the database server (not reached)"));
+        ShowDatabaseError(QStringLiteral("The database server could not be reached."),
+                          m_connection.LastError());
+        return false;
+    }
+    const QString source =
+        m_connection.OnServer()
+            ? QStringLiteral("Data: PostgreSQL server ") + m_connection.DataSource()
+            : QStringLiteral("Data: ") + m_connection.DataSource();
+    lblSource->setToolTip(source);
+    lblSource->setText(lblSource->fontMetrics().elidedText(
+        source, Qt::ElideMiddle, width() - layout()->contentsMargins().left() * 2));
+    return true;
+}
+
 void frmVMFORS::Form_Load() {
-    if (!OpenTestDatabase(m_connection))
+    if (!openDatabase())
         return;
     m_customers.SetCacheSize(CacheSize);
     m_customers.SetCursorLocation(db::adUseServer);
