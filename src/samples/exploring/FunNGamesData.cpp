@@ -106,43 +106,48 @@ void AddColumns(TessixGrid& grid) {
     descr->SetDefaultValue(DescriptionText);
 }
 
+Columns Columns::of(const TessixGrid& grid) {
+    const auto col = [&grid](const char* key) { return grid.ColIndex(QString::fromLatin1(key)); };
+    return {col("rowno"),     col("icon"), col("filename"), col("type"),      col("date"),
+            col("multiline"), col("cur"),  col("check3d"),  col("checkflat"), col("descr")};
+}
+
 FontObject SpecialRowFont() {
     return FontObject(FontData{QStringLiteral("Times New Roman"), 12, true, false});
 }
 
 void FillRow(TessixGrid& grid, int row, const RowContext& context) {
     const int n = context.iconCount;
+    const Columns& c = context.cols;
     if (context.randomHeight)
         grid.SetRowHeight(row, nearest(vb::Rnd() * 24 + 24));
-    grid.SetCellValue(row, QStringLiteral("rowno"), Variant(row));
-    grid.SetCellIcon(row, QStringLiteral("icon"), randomIndex(n));
-    grid.SetCellValue(row, QStringLiteral("filename"),
+    grid.SetCellValue(row, c.rowno, Variant(row));
+    grid.SetCellIcon(row, c.icon, randomIndex(n));
+    grid.SetCellValue(row, c.filename,
                       vb::Format(Variant(vb::Rnd() * 1000000), QStringLiteral("000000")) +
                           QStringLiteral(".bak"));
-    grid.SetCellValue(row, QStringLiteral("type"), Variant(float(randomIndex(n))));
+    grid.SetCellValue(row, c.type, Variant(float(randomIndex(n))));
     const int year = nearest(context.currentYear + vb::Rnd() * 8 - 1);
     const int month = nearest(vb::Rnd() * 12);
     const int day = nearest(vb::Rnd() * 31);
-    grid.SetCellValue(row, QStringLiteral("date"),
-                      Variant::fromDate(vb::DateSerial(year, month, day)));
-    grid.SetCellValue(
-        row, QStringLiteral("multiline"),
-        QStringLiteral("Row%1,\r\nCol%2").arg(row).arg(grid.ColPos(QStringLiteral("multiline"))));
-    grid.SetCellValue(row, QStringLiteral("cur"), Variant(Currency::fromDouble(1234.56)));
-    grid.SetCellForeColor(row, QStringLiteral("cur"), RGB(int(vb::Int(vb::Rnd() * 16)) * 16, 0, 0));
-    grid.SetCellCheckState(row, QStringLiteral("check3d"), int(vb::Int(vb::Rnd() * 3)));
-    grid.SetCellCheckState(row, QStringLiteral("checkflat"), vb::Rnd() < 0.5 ? 0 : 1);
-    grid.SetCellIndentLeft(row, QStringLiteral("descr"), (row % 3) * IndentStep);
-    grid.SetCellIcon(row, QStringLiteral("descr"), randomIndex(n));
+    grid.SetCellValue(row, c.date, Variant::fromDate(vb::DateSerial(year, month, day)));
+    grid.SetCellValue(row, c.multiline,
+                      QStringLiteral("Row%1,\r\nCol%2").arg(row).arg(grid.ColPos(c.multiline)));
+    grid.SetCellValue(row, c.cur, Variant(Currency::fromDouble(1234.56)));
+    grid.SetCellForeColor(row, c.cur, RGB(int(vb::Int(vb::Rnd() * 16)) * 16, 0, 0));
+    grid.SetCellCheckState(row, c.check3d, int(vb::Int(vb::Rnd() * 3)));
+    grid.SetCellCheckState(row, c.checkflat, vb::Rnd() < 0.5 ? 0 : 1);
+    grid.SetCellIndentLeft(row, c.descr, (row % 3) * IndentStep);
+    grid.SetCellIcon(row, c.descr, randomIndex(n));
 
     switch (row) {
     case 5: {
         for (int col = 1; col <= grid.ColCount(); ++col)
             grid.SetCellFont(row, col, context.specialFont);
         // The date cell alone turns italic: its font handle is that cell's own.
-        grid.CellFont(row, QStringLiteral("date")).SetItalic(true);
-        grid.SetCellIndentLeft(row, QStringLiteral("date"), 0);
-        grid.SetCellIndentRight(row, QStringLiteral("date"), 0);
+        grid.CellFont(row, c.date).SetItalic(true);
+        grid.SetCellIndentLeft(row, c.date, 0);
+        grid.SetCellIndentRight(row, c.date, 0);
         break;
     }
     case 6:

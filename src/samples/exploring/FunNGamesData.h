@@ -26,8 +26,15 @@ void AddTypeComboList(TessixGrid& grid, IconList& icons);
 // The ten columns with their settings.
 void AddColumns(TessixGrid& grid);
 
+// The columns' indexes, looked up once for a whole fill rather than by key in every cell.
+struct Columns {
+    int rowno, icon, filename, type, date, multiline, cur, check3d, checkflat, descr;
+    static Columns of(const TessixGrid& grid);
+};
+
 // What every generated row shares.
 struct RowContext {
+    Columns cols;
     int iconCount = 0;
     bool randomHeight = false;
     int currentYear = 2000;

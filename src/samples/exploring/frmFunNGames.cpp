@@ -223,7 +223,8 @@ void frmFunNGames::PopulateGrid() {
     grdThis->SetRowCount(int(rows));
     StatusBar1->SetText(QStringLiteral("Populating the grid..."));
 
-    const FunNGamesData::RowContext context{ilsIcons->ImageCount(), chkRandomHeight->isChecked(),
+    const FunNGamesData::RowContext context{FunNGamesData::Columns::of(*grdThis),
+                                            ilsIcons->ImageCount(), chkRandomHeight->isChecked(),
                                             vb::Year(vb::Date()), FunNGamesData::SpecialRowFont()};
     m_progressClock.start();
     for (int row = 1; row <= grdThis->RowCount(); ++row) {
