@@ -79,15 +79,15 @@ QHBoxLayout* pair(QWidget* first, QWidget* second) {
     return row;
 }
 
-QGroupBox* group(const QString& title, QLayout* layout) {
+} // namespace
+
+QGroupBox* OptionGroup(const QString& title, QLayout* layout) {
     auto* box = new QGroupBox(title);
     layout->setContentsMargins(6, 2, 6, 4);
-    layout->setSpacing(2);
+    layout->setSpacing(3);
     box->setLayout(layout);
     return box;
 }
-
-} // namespace
 
 FunNGamesOptions::FunNGamesOptions(TessixGrid* grid, QPixmap background, QWidget* parent)
     : QWidget(parent),
@@ -175,7 +175,7 @@ QWidget* FunNGamesOptions::BuildAppearance() {
     rows->addLayout(thickness);
     rows->addWidget(chkShowControlsInAllCells);
     rows->addLayout(withLabel(chkAlphaBlendSel, lblNoAlphaBlendSel));
-    return group(QStringLiteral("Appearance"), rows);
+    return OptionGroup(QStringLiteral("Appearance"), rows);
 }
 
 QWidget* FunNGamesOptions::BuildGridLines() {
@@ -189,7 +189,7 @@ QWidget* FunNGamesOptions::BuildGridLines() {
     row->addSpacing(6);
     row->addWidget(drag);
     row->addWidget(cmbGridLineDrag, 1);
-    return group(QStringLiteral("Grid Lines"), row);
+    return OptionGroup(QStringLiteral("Grid Lines"), row);
 }
 
 QWidget* FunNGamesOptions::BuildBehaviour() {
@@ -213,7 +213,7 @@ QWidget* FunNGamesOptions::BuildBehaviour() {
     keyLabel->setBuddy(cmbKeyPressBehaviour);
     rows->addLayout(pair(keyLabel, cmbKeyPressBehaviour));
     rows->addLayout(pair(chkSearchFromCurRow, chkCyclicSearch));
-    return group(QStringLiteral("Behaviour"), rows);
+    return OptionGroup(QStringLiteral("Behaviour"), rows);
 }
 
 void FunNGamesOptions::OnToggled(QCheckBox* box, std::function<void(bool on)> handler) {

@@ -11,10 +11,15 @@
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
+class QLayout;
 class QPushButton;
 class QRadioButton;
 class TessixGrid;
+
+// The look of every group of the playground's panel: a titled frame, tight margins.
+QGroupBox* OptionGroup(const QString& title, QLayout* layout);
 
 class FunNGamesOptions : public QWidget {
     Q_OBJECT

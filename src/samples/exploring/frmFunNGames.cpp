@@ -49,14 +49,6 @@ const QString SortSettingKey = QStringLiteral("Sort");
 const QString HideColumnKey = QStringLiteral("hide_col");
 const QString ShowAllKey = QStringLiteral("show_all");
 
-QGroupBox* group(const QString& title, QLayout* layout) {
-    auto* box = new QGroupBox(title);
-    layout->setContentsMargins(6, 2, 6, 4);
-    layout->setSpacing(3);
-    box->setLayout(layout);
-    return box;
-}
-
 // The busy pointer for the lifetime of the scope.
 struct BusyPointer {
     BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
@@ -121,7 +113,7 @@ QWidget* frmFunNGames::BuildPanel() {
     populate->addWidget(cmdRepopulate, 1, 0);
     populate->addWidget(cmdEmpty, 1, 1);
     populate->addWidget(chkRandomHeight, 2, 0, 1, 2);
-    column->addWidget(group(QStringLiteral("Populate Grid"), populate));
+    column->addWidget(OptionGroup(QStringLiteral("Populate Grid"), populate));
 
     auto* other = new QGridLayout;
     other->addWidget(cmdAutoRowHeight, 0, 0);
@@ -131,7 +123,7 @@ QWidget* frmFunNGames::BuildPanel() {
     other->addWidget(cmdSaveLayout, 2, 0);
     other->addWidget(cmdRestoreLayout, 2, 1);
     other->addWidget(chkTraceMouse, 3, 0, 1, 2);
-    column->addWidget(group(QStringLiteral("Other Features"), other));
+    column->addWidget(OptionGroup(QStringLiteral("Other Features"), other));
     column->addStretch(1);
 
     picOptions->setFrameShape(QFrame::NoFrame);
