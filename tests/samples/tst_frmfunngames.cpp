@@ -9,6 +9,7 @@
 #include "components/iconlist/IconList.h"
 #include "controls/StatusBar.h"
 #include "input/GridEditor.h"
+#include "launcher/SampleCatalogue.h"
 #include "platform/Colors.h"
 #include "samples/exploring/FunNGamesCurrentCell.h"
 #include "samples/exploring/FunNGamesOptions.h"
@@ -339,6 +340,18 @@ private Q_SLOTS:
         QVERIFY(grid().RowMode());
         options().chkInterceptTab->setChecked(false);
         QVERIFY(!grid().TabMovesCurCell());
+    }
+
+    // The header tester's one instance opens beside the playground, and again after closing.
+    void allHeaderOptionsOpensTheHeaderTester() {
+        options().cmdAllHdrOpt->click();
+        QWidget* tester = SampleWindow::Instance("frmCustomizeHeader").Window();
+        QVERIFY(tester);
+        QVERIFY(tester->isVisible());
+        options().cmdAllHdrOpt->click();
+        QCOMPARE(SampleWindow::Instance("frmCustomizeHeader").Window(), tester);
+        tester->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     // ----- Current cell -----
