@@ -14,6 +14,7 @@ StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent), m_panel(new QLabel(t
 
 void StatusBar::SetText(const QString& text) {
     m_panel->setText(text);
+    Q_EMIT TextChanged(text);
 }
 
 QString StatusBar::Text() const {

@@ -15,6 +15,10 @@ public:
     void SetText(const QString& text);
     QString Text() const;
 
+Q_SIGNALS:
+    // Every SetText, also of the same text: a long job's progress is a sequence of texts.
+    void TextChanged(const QString& text);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 

@@ -7,6 +7,7 @@
 #include "samples/editing/frmUpdDB_RowLevel.h"
 #include "samples/exploring/frmCustomizeHeader.h"
 #include "samples/exploring/frmFrozenColsTester.h"
+#include "samples/exploring/frmFunNGames.h"
 #include "samples/exploring/frmScrlBars.h"
 #include "samples/exploring/frmSelItems.h"
 #include "samples/features/frmCustomDraw.h"
@@ -58,6 +59,7 @@ QHash<QString, SampleWindowFactory>& factories() {
         {QStringLiteral("frmOLEDnD2Tessix"), [] { return new frmOLEDnD2Tessix; }},
         {QStringLiteral("frmFrozenColsTester"), [] { return new frmFrozenColsTester; }},
         {QStringLiteral("frmCustomizeHeader"), [] { return new frmCustomizeHeader; }},
+        {QStringLiteral("frmFunNGames"), [] { return new frmFunNGames; }},
     };
     return table;
 }

@@ -42,6 +42,7 @@ private Q_SLOTS:
     void newValueTakesTheCellsType();
     void untouchedFormattedTextKeepsValue();
     void editTextAndCommitEditFromHandlers();
+    void keyTheEditorLeavesIsRaisedOnce();
     void multiLineEditor();
     void focusLossCannotStay();
     void editorFollowsScrolling();
@@ -381,6 +382,24 @@ void TestGridEditing::editTextAndCommitEditFromHandlers() {
     QCOMPARE(log.lines.filter(QRegularExpression("^EditEnd")).size(), 1);
     t.grid.SetEditText("ignored"); // no editor: nothing happens
     QCOMPARE(t.grid.EditText(), QString());
+}
+
+// F3 means nothing to the line editor, which hands it to the grid; the grid must not give
+// it back to the editor (TextEditKeyDown twice would commit twice after a refused commit).
+void TestGridEditing::keyTheEditorLeavesIsRaisedOnce() {
+    InputTestGrid t(3, 2);
+    int f3 = 0;
+    connect(&t.grid, &TessixGrid::TextEditKeyDown, [&](TextEditKeyDownArgs& a) {
+        if (a.keyCode == 114)
+            ++f3;
+    });
+    t.grid.SetCurCell(2, 2);
+    QTest::keyClicks(&t.grid, "a");
+    QTest::keyClick(lineEditor(t.grid), Qt::Key_F3);
+    QCOMPARE(f3, 1);
+    QTest::keyClick(lineEditor(t.grid), Qt::Key_F3);
+    QCOMPARE(f3, 2);
+    QVERIFY(t.grid.internals().editor.isEditing());
 }
 
 void TestGridEditing::multiLineEditor() {

@@ -1,3 +1,4 @@
+#include "components/grid/TessixGrid.h"
 #include "model/GridLayoutText.h"
 #include "model/GridSort.h"
 #include "model/GridStore.h"
@@ -72,6 +73,7 @@ private Q_SLOTS:
     void colLayoutRefused();
     void colLayoutOfFirstVersionKeepsFrozenCols();
     void sortLayoutRoundTrip();
+    void gridSaysWhetherALayoutApplied();
     void sortLayoutRefused_data();
     void sortLayoutRefused();
     void sortLayoutOfEarlierVersionRestores();
@@ -262,6 +264,26 @@ void TestGridLayoutText::sortLayoutRestoresOntoItsOwnColumn() {
         QVERIFY2(applySortLayout(b, sb, encodeSortLayout(a, sa)), qPrintable(keys[col - 1]));
         QCOMPARE(criteria(sb), criteria(sa));
     }
+}
+
+// The grid's setters report a refused text, so a window can tell the user its saved layout
+// was not restored.
+void TestGridLayoutText::gridSaysWhetherALayoutApplied() {
+    TessixGrid grid;
+    grid.AddCol("a", "A", 50);
+    grid.AddCol("b", "B", 60);
+    const QString columns = grid.ColLayout();
+    const QString sort = grid.SortLayout();
+    grid.SetColWidth("a", 80);
+    QVERIFY(grid.SetColLayout(columns));
+    QCOMPARE(grid.ColWidth("a"), 50);
+    QVERIFY(grid.SetSortLayout(sort));
+    for (const QString& bad :
+         {QString(), QStringLiteral("TXL2;garbage"), QStringLiteral("TXL2;1;0;k:other,10,1")}) {
+        QVERIFY(!grid.SetColLayout(bad));
+        QVERIFY(!grid.SetSortLayout(bad));
+    }
+    QCOMPARE(grid.ColLayout(), columns);
 }
 
 QTEST_MAIN(TestGridLayoutText)

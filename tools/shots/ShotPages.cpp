@@ -17,6 +17,7 @@
 #include "samples/editing/frmUpdDB_RowLevel.h"
 #include "samples/exploring/frmCustomizeHeader.h"
 #include "samples/exploring/frmFrozenColsTester.h"
+#include "samples/exploring/frmFunNGames.h"
 #include "samples/exploring/frmScrlBars.h"
 #include "samples/exploring/frmSelItems.h"
 #include "samples/features/frmCustomDraw.h"
@@ -37,15 +38,19 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
 #include <QGridLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -390,6 +395,50 @@ QWidget* droppedFilesWindow() {
     return window;
 }
 
+// The playground with its header popup menu open over the "Type" header, after "Icon" was
+// hidden through the same menu. A grab shows no popup, so the page paints the menu the grid
+// would show onto the window's picture.
+QWidget* funHeaderMenuPage() {
+    std::unique_ptr<frmFunNGames> window(withoutTips([] { return shownWindow<frmFunNGames>(); }));
+    TessixGrid* grid = window->grdThis;
+    const auto headerPoint = [grid](const QString& key) {
+        int left = 0;
+        for (int pos = 1; pos < grid->ColPos(key); ++pos)
+            left += grid->ColVisible(grid->ColAtPos(pos)) ? grid->ColWidth(grid->ColAtPos(pos)) : 0;
+        return QPoint(left + grid->ColWidth(key) / 2, grid->Header().Height() / 2);
+    };
+    const auto rightClick = [grid](const QPoint& at) {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, grid->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(grid->viewport(), &event);
+    };
+    QMenu menu;
+    GridContextMenu::setChooser([&](int, const GridContextMenu& items) {
+        // First the hiding, then the menu as it shows over "Type".
+        if (grid->ColVisible(QStringLiteral("icon")))
+            return 1;
+        for (int i = 1; i <= items.ItemCount(); ++i)
+            menu.addAction(items.ItemText(i))->setEnabled(items.ItemEnabled(i));
+        return 0;
+    });
+    rightClick(headerPoint(QStringLiteral("icon")));
+    const QPoint at = headerPoint(QStringLiteral("type"));
+    rightClick(at);
+    GridContextMenu::setChooser({});
+    grid->SetCurCell(3, 3);
+    QApplication::processEvents();
+
+    QPixmap picture = window->grab();
+    menu.adjustSize();
+    {
+        QPainter painter(&picture);
+        menu.render(&painter, grid->viewport()->mapTo(window.get(), at));
+    }
+    auto* page = new QLabel;
+    page->setPixmap(picture);
+    page->resize(picture.deviceIndependentSize().toSize());
+    return page;
+}
+
 } // namespace
 
 std::vector<ShotPage> AllShotPages() {
@@ -533,6 +582,14 @@ std::vector<ShotPage> AllShotPages() {
              window->Tessix1->HScrollBar().SetValue(100);
              return static_cast<QWidget*>(window);
          }},
+        {QStringLiteral("frmFunNGames"),
+         [] {
+             // Row 5 current: its bold Times New Roman on the "Current Cell" group.
+             auto* window = withoutTips([] { return shownWindow<frmFunNGames>(); });
+             window->grdThis->SetCurCell(5, 3);
+             return static_cast<QWidget*>(window);
+         }},
+        {QStringLiteral("frmFunNGames-header-menu"), [] { return funHeaderMenuPage(); }},
     };
 }
 

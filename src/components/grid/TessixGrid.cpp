@@ -577,17 +577,18 @@ QString TessixGrid::ColLayout() const {
     return encodeColLayout(d->store);
 }
 
-void TessixGrid::SetColLayout(const QString& text) {
-    applyColLayout(d->store, text);
+bool TessixGrid::SetColLayout(const QString& text) {
+    return applyColLayout(d->store, text);
 }
 
 QString TessixGrid::SortLayout() const {
     return encodeSortLayout(d->store, d->sort);
 }
 
-void TessixGrid::SetSortLayout(const QString& text) {
-    applySortLayout(d->store, d->sort, text);
+bool TessixGrid::SetSortLayout(const QString& text) {
+    const bool applied = applySortLayout(d->store, d->sort, text);
     d->repaint(true);
+    return applied;
 }
 
 // ----- Scroll bars -----

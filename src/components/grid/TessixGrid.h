@@ -250,9 +250,11 @@ public:
     void SetGroupRowsExpanded(bool expanded); // for bands made afterwards
     ::SortObject& SortObject();
     QString ColLayout() const;
-    void SetColLayout(const QString& text);
+    // false (and nothing changes) for a text that does not fit: empty, damaged, of another
+    // version or of another set of columns.
+    bool SetColLayout(const QString& text);
     QString SortLayout() const;
-    void SetSortLayout(const QString& text);
+    bool SetSortLayout(const QString& text);
 
     // ----- Scroll bars -----
     GridScrollBar& VScrollBar();

@@ -562,7 +562,12 @@ bool GridEditor::gridKey(QKeyEvent* e) {
             !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
             return false;
         // An editor that ignores the key hands it back to its parents, the grid among
-        // them: deliver it once.
+        // them: the editor has had it (and raised TextEditKeyDown), so it ends here.
+        if (m_leftKey.event == e && m_leftKey.timestamp == e->timestamp() &&
+            m_leftKey.key == e->key()) {
+            m_leftKey = {};
+            return true;
+        }
         QWidget* target = m_popup ? static_cast<QWidget*>(m_popup) : editorWidget();
         if (target && !m_forwarding) {
             m_forwarding = true;
@@ -847,8 +852,13 @@ bool GridEditor::eventFilter(QObject* watched, QEvent* event) {
     const bool isEditor = m_session && watched == editorWidget();
     if (!isEditor)
         return false;
-    if (type == QEvent::KeyPress)
-        return editorKey(static_cast<QKeyEvent*>(event));
+    if (type == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (editorKey(key))
+            return true;
+        m_leftKey = {key, key->timestamp(), key->key()};
+        return false;
+    }
     if (type == QEvent::ShortcutOverride) {
         // Keep Esc, Enter and Tab for the editor even if the window has shortcuts on them.
         const int key = static_cast<QKeyEvent*>(event)->key();

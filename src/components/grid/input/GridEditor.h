@@ -130,6 +130,14 @@ private:
     int m_serial = 0;
     int m_busy = 0;            // raising an event that may move the focus (message boxes, menus)
     bool m_forwarding = false; // handing a key that reached the grid to the open editor
+    // The last key the editor saw and left to its parents: the grid takes it for its own
+    // when it arrives there, instead of handing it to the editor a second time.
+    struct LeftKey {
+        const QKeyEvent* event = nullptr;
+        quint64 timestamp = 0;
+        int key = 0;
+    };
+    LeftKey m_leftKey;
     QPointer<QLineEdit> m_line;
     QPointer<QPlainTextEdit> m_multi;
     QPointer<GridComboPopup> m_popup;
