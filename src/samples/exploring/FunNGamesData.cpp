@@ -1,5 +1,6 @@
 #include "samples/exploring/FunNGamesData.h"
 
+#include "app/ResourceRegistration.h"
 #include "components/grid/TessixGrid.h"
 #include "components/iconlist/IconList.h"
 #include "platform/Colors.h"
@@ -8,15 +9,7 @@
 #include "runtime/Numeric.h"
 #include "runtime/Random.h"
 
-// The pictures live in a static library; naming them here links them in (outside any
-// namespace, as the resource's initialiser is a global function).
-static void registerResources() {
-    static const bool registered = [] {
-        Q_INIT_RESOURCE(funngames);
-        return true;
-    }();
-    Q_UNUSED(registered)
-}
+TESSIX_RESOURCE_REGISTRATION(registerResources, funngames)
 
 namespace FunNGamesData {
 

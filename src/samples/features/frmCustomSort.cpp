@@ -1,6 +1,7 @@
 #include "samples/features/frmCustomSort.h"
 
 #include "app/Global.h"
+#include "app/ResourceRegistration.h"
 #include "components/grid/TessixGrid.h"
 #include "platform/Colors.h"
 #include "platform/Twips.h"
@@ -14,14 +15,7 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
-// The window's pictures live in a static library; naming them here links them in.
-static void registerSortingResources() {
-    static const bool registered = [] {
-        Q_INIT_RESOURCE(sorting);
-        return true;
-    }();
-    Q_UNUSED(registered)
-}
+TESSIX_RESOURCE_REGISTRATION(registerSortingResources, sorting)
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "samples/full/frmOutlookDemo.h"
 
 #include "app/Global.h"
+#include "app/ResourceRegistration.h"
 #include "components/grid/TessixGrid.h"
 #include "components/iconlist/IconList.h"
 #include "platform/Colors.h"
@@ -19,14 +20,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-// The window's pictures live in a static library; naming them here links them in.
-static void registerOutlookResources() {
-    static const bool registered = [] {
-        Q_INIT_RESOURCE(outlook);
-        return true;
-    }();
-    Q_UNUSED(registered)
-}
+TESSIX_RESOURCE_REGISTRATION(registerOutlookResources, outlook)
 
 namespace {
 

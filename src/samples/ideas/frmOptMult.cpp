@@ -1,6 +1,7 @@
 #include "samples/ideas/frmOptMult.h"
 
 #include "app/Global.h"
+#include "app/ResourceRegistration.h"
 #include "components/grid/TessixGrid.h"
 #include "components/iconlist/IconList.h"
 #include "controls/HyperlinkLabel.h"
@@ -10,14 +11,7 @@
 
 #include <QLabel>
 
-// The window's pictures live in a static library; naming them here links them in.
-static void registerIdeasResources() {
-    static const bool registered = [] {
-        Q_INIT_RESOURCE(ideas);
-        return true;
-    }();
-    Q_UNUSED(registered)
-}
+TESSIX_RESOURCE_REGISTRATION(registerIdeasResources, ideas)
 
 namespace {
 
