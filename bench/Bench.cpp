@@ -1,5 +1,7 @@
 #include "Bench.h"
 
+#include "app/Startup.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -92,6 +94,7 @@ int main(int argc, char** argv) {
     // pays the kernel again for fresh pages, and a figure depends on what ran before it.
     mallopt(M_TRIM_THRESHOLD, 1 << 30);
     mallopt(M_MMAP_THRESHOLD, 32 << 20); // the largest threshold glibc accepts
+    PrepareProcess();
     QApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     // For profiling our side alone: the Qt figures are left out (nan).

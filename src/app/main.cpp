@@ -5,6 +5,7 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    PrepareProcess();
     QApplication app(argc, argv);
     InitializeApplication(app);
     auto* launcher = new frmMain;

@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <optional>
 #include <utility>
@@ -273,6 +274,33 @@ Variant::Variant(const char* v) : Variant(QString::fromUtf8(v)) {}
 Variant::Variant(const QDateTime& v) : Variant(fromDate(vb::toSerial(v))) {}
 Variant::Variant(const QDate& v) : Variant(fromDate(vb::toSerial(v))) {}
 
+namespace {
+// At most InlineCapacity units, in fixed-size moves the compiler does in registers. A call
+// to the library's copy for these few bytes costs more than the copy; on some processors
+// far more, when a vector routine run earlier left the registers' upper halves in use.
+void copyShortUnits(char16_t* to, const char16_t* from, size_t count) {
+    const auto move = [&](size_t at, auto chunk) {
+        std::memcpy(&chunk, reinterpret_cast<const char*>(from) + at, sizeof chunk);
+        std::memcpy(reinterpret_cast<char*>(to) + at, &chunk, sizeof chunk);
+    };
+    const size_t bytes = count * sizeof(char16_t);
+    if (bytes >= 16) { // 16..30: four overlapping words
+        move(0, quint64{});
+        move(8, quint64{});
+        move(bytes - 16, quint64{});
+        move(bytes - 8, quint64{});
+    } else if (bytes >= 8) {
+        move(0, quint64{});
+        move(bytes - 8, quint64{});
+    } else if (bytes >= 4) {
+        move(0, quint32{});
+        move(bytes - 4, quint32{});
+    } else if (bytes == 2) {
+        move(0, quint16{});
+    }
+}
+} // namespace
+
 // Expects no live QString here (a fresh Variant, or one just released).
 void Variant::setText(const QString& text) {
     // A null text stays in a (free) null QString, so that toString() keeps it null.
@@ -280,10 +308,13 @@ void Variant::setText(const QString& text) {
         new (&m_s.shared) SharedString{VarType::String, NotInline, text};
         return;
     }
-    new (&m_s.inlined) InlineString{VarType::String, std::uint8_t(text.size()), {}};
+    // The units past the length are never read: they stay as they are.
+    auto* inlined = new (&m_s.inlined) InlineString;
+    inlined->type = VarType::String;
+    inlined->inlineLength = std::uint8_t(text.size());
     // constData, not utf16(): the latter copies a raw-data string to terminate it.
-    std::copy_n(reinterpret_cast<const char16_t*>(text.constData()), text.size(),
-                m_s.inlined.units);
+    copyShortUnits(inlined->units, reinterpret_cast<const char16_t*>(text.constData()),
+                   size_t(text.size()));
 }
 
 QStringView Variant::textView() const {

@@ -10,6 +10,7 @@
 #include <memory>
 
 int main(int argc, char* argv[]) {
+    PrepareProcess();
     QApplication app(argc, argv);
     InitializeApplication(app);
     QTextStream out(stdout);
