@@ -6,7 +6,7 @@
 #   pg-cluster.sh start DIR [server option...]  creates DIR and starts a cluster there;
 #                                               prints the port (kept in DIR/port)
 #   pg-cluster.sh stop DIR                      stops the server (DIR stays)
-#   pg-cluster.sh restart DIR                   starts it again on the same port
+#   pg-cluster.sh restart DIR                   starts it again on the same port and options
 #   pg-cluster.sh load DIR [ROWS]               the sample database "tessix": Customers with
 #                                               the sample rows; with ROWS, also a schema
 #                                               "large" whose Customers has ROWS rows
@@ -52,6 +52,8 @@ start() {
         if as_owner "$bin/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -t 30 \
             -o "$(server_options "$port" "$dir") $*" start > /dev/null; then
             echo "$port" > "$dir/port"
+            # A restart keeps them (the tests count statements in the log).
+            echo "$*" > "$dir/options"
             echo "$port"
             return 0
         fi
@@ -77,7 +79,8 @@ stop) as_owner "$bin/pg_ctl" -D "${2:?folder}/data" -m fast -w stop > /dev/null 
 restart)
     dir=${2:?folder}
     as_owner "$bin/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -t 30 \
-        -o "$(server_options "$(cat "$dir/port")" "$dir")" start > /dev/null
+        -o "$(server_options "$(cat "$dir/port")" "$dir") $(cat "$dir/options" 2> /dev/null)" \
+        start > /dev/null
     ;;
 load) load "${2:?folder}" "${3:-}" ;;
 remove)
