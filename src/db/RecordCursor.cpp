@@ -2,13 +2,22 @@
 
 #include "db/FieldValue.h"
 
+#include <memory>
+#include <new>
+
 namespace db {
 
 namespace {
 
-void readRecord(const Statement& statement, const std::vector<VarType>& types, Variant* out) {
-    for (size_t f = 0; f < types.size(); ++f)
-        out[f] = readValue(statement.get(), int(f), types[f]);
+// Each value is built in its slot: one built apart and moved in is read back right after its
+// bytes were written, and the processor stalls on that for every value. noexcept: running
+// out of memory ends the program rather than leaving a slot to be destroyed twice.
+void readRecord(const Statement& statement, const std::vector<VarType>& types,
+                Variant* out) noexcept {
+    for (size_t f = 0; f < types.size(); ++f) {
+        std::destroy_at(out + f);
+        ::new (static_cast<void*>(out + f)) Variant(readValue(statement.get(), int(f), types[f]));
+    }
 }
 
 std::optional<VarType> firstType(const Variant* values, int records, int fields, int field) {
