@@ -9,9 +9,9 @@ namespace db {
 
 namespace {
 
-Variant textOf(sqlite3_stmt* stmt, int column) {
-    const unsigned char* utf8 = sqlite3_column_text(stmt, column);
-    return textValue(utf8, sqlite3_column_bytes(stmt, column));
+Variant textOf(sqlite3_value* value) {
+    const unsigned char* utf8 = sqlite3_value_text(value);
+    return textValue(utf8, sqlite3_value_bytes(value));
 }
 
 // Money stored as a double: most amounts are the double nearest a whole number of
@@ -97,28 +97,32 @@ VarType fieldTypeOfStored(sqlite3_stmt* stmt, int column) {
     }
 }
 
+// One sqlite3_column_value per column, then the value's own accessors: each sqlite3_column_*
+// call checks the statement and its error state again, which for a few values a record
+// costs more than reading them.
 Variant readValue(sqlite3_stmt* stmt, int column, VarType type) {
-    const int storage = sqlite3_column_type(stmt, column);
+    sqlite3_value* value = sqlite3_column_value(stmt, column);
+    const int storage = sqlite3_value_type(value);
     if (storage == SQLITE_NULL)
         return Variant::null();
     if (storage != SQLITE_INTEGER && storage != SQLITE_FLOAT) {
-        Variant text = textOf(stmt, column);
-        if (type == VarType::Date) {
-            if (std::optional<Variant> date = dateOf(text))
-                return *date;
-        }
+        if (type != VarType::Date)
+            return textOf(value); // built where the caller wants it, not copied there
+        Variant text = textOf(value);
+        if (std::optional<Variant> date = dateOf(text))
+            return *date;
         return text;
     }
     if (type == VarType::String)
-        return textOf(stmt, column);
+        return textOf(value);
     if (type == VarType::Boolean)
-        return Variant(sqlite3_column_double(stmt, column) != 0);
+        return Variant(sqlite3_value_double(value) != 0);
     if (storage == SQLITE_FLOAT) {
-        const double v = sqlite3_column_double(stmt, column);
+        const double v = sqlite3_value_double(value);
         const std::optional<Currency> money = type == VarType::Currency ? moneyOf(v) : std::nullopt;
         return money ? Variant(*money) : Variant(v);
     }
-    const sqlite3_int64 v = sqlite3_column_int64(stmt, column);
+    const sqlite3_int64 v = sqlite3_value_int64(value);
     constexpr sqlite3_int64 MaxMoney = std::numeric_limits<std::int64_t>::max() / Currency::Scale;
     if (type == VarType::Currency && v <= MaxMoney && v >= -MaxMoney)
         return Variant(Currency{v * Currency::Scale});

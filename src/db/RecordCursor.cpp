@@ -2,14 +2,46 @@
 
 #include "db/FieldValue.h"
 
+#include <memory>
+#include <new>
+
 namespace db {
 
 namespace {
 
-void readRecord(const Statement& statement, const std::vector<VarType>& types, Variant* out) {
+// Builds a record's values in uninitialized slots: one built apart and moved in is read back
+// right after its bytes were written, and the processor stalls on that for every value.
+// noexcept: running out of memory ends the program rather than leaving slots half built.
+void readRecord(const Statement& statement, const std::vector<VarType>& types,
+                Variant* out) noexcept {
     for (size_t f = 0; f < types.size(); ++f)
-        out[f] = readValue(statement.get(), int(f), types[f]);
+        ::new (static_cast<void*>(out + f)) Variant(readValue(statement.get(), int(f), types[f]));
 }
+
+// Value slots, built record by record as they are read: none is built before its value is.
+class Chunk {
+public:
+    explicit Chunk(size_t capacity)
+        : m_values(std::allocator<Variant>().allocate(capacity)), m_capacity(capacity) {}
+    ~Chunk() {
+        std::destroy_n(m_values, m_built);
+        std::allocator<Variant>().deallocate(m_values, m_capacity);
+    }
+    Chunk(const Chunk&) = delete;
+    Chunk& operator=(const Chunk&) = delete;
+
+    Variant* values() const { return m_values; }
+    // The next `count` slots, to be built at once.
+    Variant* take(size_t count) {
+        m_built += count;
+        return m_values + m_built - count;
+    }
+
+private:
+    Variant* m_values;
+    size_t m_capacity;
+    size_t m_built = 0;
+};
 
 std::optional<VarType> firstType(const Variant* values, int records, int fields, int field) {
     for (int r = 0; r < records; ++r) {
@@ -30,8 +62,8 @@ public:
         Statement::Step step;
         while ((step = statement.step(error)) == Statement::Step::Row) {
             if (m_count % ChunkRecords == 0)
-                m_chunks.push_back(std::make_unique<Variant[]>(ChunkRecords * size_t(m_fields)));
-            readRecord(statement, types, at(m_count));
+                m_chunks.push_back(std::make_unique<Chunk>(ChunkRecords * size_t(m_fields)));
+            readRecord(statement, types, m_chunks.back()->take(size_t(m_fields)));
             ++m_count;
         }
         return step == Statement::Step::Done;
@@ -44,7 +76,7 @@ public:
     std::optional<VarType> heldType(int field) const override {
         for (size_t c = 0; c < m_chunks.size(); ++c) {
             const int records = std::min<int>(ChunkRecords, m_count - int(c) * ChunkRecords);
-            if (auto type = firstType(m_chunks[c].get(), records, m_fields, field))
+            if (auto type = firstType(m_chunks[c]->values(), records, m_fields, field))
                 return type;
         }
         return std::nullopt;
@@ -53,13 +85,13 @@ public:
 private:
     static constexpr int ChunkRecords = 1024;
     Variant* at(int index) const {
-        return m_chunks[size_t(index / ChunkRecords)].get() +
+        return m_chunks[size_t(index / ChunkRecords)]->values() +
                size_t(index % ChunkRecords) * size_t(m_fields);
     }
 
     int m_fields;
     int m_count = 0;
-    std::vector<std::unique_ptr<Variant[]>> m_chunks;
+    std::vector<std::unique_ptr<Chunk>> m_chunks;
 };
 
 class SteppedRecords final : public BlockRecords {
@@ -84,9 +116,13 @@ private:
     int readBlock(Error& error) override {
         for (m_held = 0; m_held < cacheSize(); ++m_held) {
             switch (m_statement.step(error)) {
-            case Statement::Step::Row:
-                readRecord(m_statement, m_types, m_block.data() + size_t(m_held) * m_types.size());
+            case Statement::Step::Row: {
+                // The slots are the cache's, reused: the record they held goes first.
+                Variant* slots = m_block.data() + size_t(m_held) * m_types.size();
+                std::destroy_n(slots, m_types.size());
+                readRecord(m_statement, m_types, slots);
                 break;
+            }
             case Statement::Step::Done:
                 return m_held;
             case Statement::Step::Failed:

@@ -125,7 +125,9 @@ private:
     int FieldCount() const override { return m_fields.Count(); }
     QString FieldName(int field) const override;
     VarType FieldType(int field) const override;
-    const Variant& FieldValue(int field) const override;
+    const Variant* RecordValues() const override { return m_values; }
+
+    const Variant& FieldValue(int field) const; // Empty without a current record
 
     bool openOnServer(const std::shared_ptr<DatabaseHandle>& handle, const QString& source);
     bool makeFields(const std::shared_ptr<DatabaseHandle>& handle,

@@ -24,7 +24,7 @@ public:
     int FieldCount() const override { return int(m_fields.size()); }
     QString FieldName(int field) const override { return m_fields[size_t(field)].name; }
     VarType FieldType(int field) const override { return m_fields[size_t(field)].type; }
-    const Variant& FieldValue(int field) const override { return m_rows[m_pos][size_t(field)]; }
+    const Variant* RecordValues() const override { return m_rows[m_pos].data(); }
     bool Eof() const override { return m_pos >= m_rows.size(); }
     bool MoveFirst() override {
         m_pos = 0;

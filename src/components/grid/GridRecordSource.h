@@ -16,8 +16,9 @@ public:
     virtual QString FieldName(int field) const = 0;
     // The type of the field's values; Boolean for yes/no fields (loaded as check states).
     virtual VarType FieldType(int field) const = 0;
-    // In the current record; valid until the next move.
-    virtual const Variant& FieldValue(int field) const = 0;
+    // The current record's values, one per field in field order; valid until the next move.
+    // One call a record, not one a value: the load reads every value of every record.
+    virtual const Variant* RecordValues() const = 0;
 
     virtual bool Eof() const = 0;
     // false when the move failed (the source keeps the error); reaching the end is no failure.

@@ -110,8 +110,9 @@ bool loadRecords(GridStore& store, GridHost& host, GridRecordSource& records,
         const int row = store.AddRow();
         if (rowKeys)
             store.SetRowKey(row, QString::number(records.AbsolutePosition()));
+        const Variant* values = records.RecordValues();
         for (const FieldTarget& target : targets)
-            writeField(store, row, target, records.FieldValue(target.field));
+            writeField(store, row, target, values[target.field]);
         if (!records.MoveNext())
             return false;
     }
