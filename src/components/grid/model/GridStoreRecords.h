@@ -54,7 +54,8 @@ inline GridStore::Cell* GridStore::setCellAt(Row* r, int slot) {
     Cell* c = slotAt(r, slot);
     if (!(c->flags & CellSetFlag)) {
         const auto& d = defaultsOf(r, slot);
-        c->value = d.value;
+        if (!d.value.isEmpty()) // a cell never set holds Empty already
+            c->value = d.value;
         c->style = d.style;
         c->flags |= CellSetFlag;
     }
