@@ -526,6 +526,23 @@ void TestGridStore::changeNotifications() {
     QCOMPARE(seen[2].row, 3);
     QCOMPARE(seen[3].kind, GridChange::RowsRemoved);
     QCOMPARE(seen[4].kind, GridChange::Font);
+
+    // While the handler has a repaint pending that covers every cell, only cell changes go
+    // unreported (the writes still happen); a handler set anew hears them again.
+    seen.clear();
+    s.setCellChangesCovered(true);
+    s.SetCellValue(1, 1, "y");
+    s.SetCellText(1, 2, "z");
+    s.SetCellForeColor(1, 1, 0xFF);
+    s.SetRowHeight(1, 30);
+    QCOMPARE(seen.size(), size_t(1));
+    QCOMPARE(seen[0].kind, GridChange::RowHeight);
+    QCOMPARE(s.CellText(1, 1), QString("y"));
+    QCOMPARE(s.CellText(1, 2), QString("z"));
+    s.setChangeHandler([&](const GridChange& c) { seen.push_back(c); });
+    s.SetCellText(1, 2, "w");
+    QCOMPARE(seen.size(), size_t(2));
+    QCOMPARE(seen[1].kind, GridChange::Cell);
 }
 
 void TestGridStore::removedColumnObjectStaysUsable() {

@@ -115,6 +115,7 @@ void GridPrivate::repaint(bool layout) {
     if (updating()) {
         m_pendingRepaint = true;
         m_pendingLayout = m_pendingLayout || layout;
+        store.setCellChangesCovered(true); // till endUpdate, cell writes need not call here
         return;
     }
     if (layout)
@@ -131,6 +132,7 @@ void GridPrivate::layoutChanged() {
 void GridPrivate::endUpdate() {
     if (m_updateDepth == 0 || --m_updateDepth > 0)
         return;
+    store.setCellChangesCovered(false);
     if (m_pendingLayout)
         layoutChanged();
     if (m_pendingRepaint || m_pendingLayout)

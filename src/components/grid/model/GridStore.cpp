@@ -15,7 +15,8 @@
 //
 // Call flow of a write:
 //   SetCellValue / SetCellText -> setCellAt (the row's cell storage made on first write)
-//     -> notify(GridChange::Cell) -> the change handler (GridPrivate: features, geometry)
+//     -> cellChanged -> notify(GridChange::Cell) -> the change handler (GridPrivate: a
+//     repaint; skipped while the handler says a pending repaint covers every cell)
 //   SetCell<Look>(row, col, v) -> changeCellLook -> changeLook -> intern -> notify(Cell)
 //   AddRow / RemoveRow / SetRowCount -> newRow / releaseRow -> notify(RowsInserted / Removed)
 //   sorting: GridSort computes a permutation -> applyPermutation -> notify(RowsReordered)
@@ -99,6 +100,7 @@ GridStore::~GridStore() {
 
 void GridStore::setChangeHandler(ChangeHandler handler) {
     m_onChange = std::move(handler);
+    m_cellChangesCovered = false;
 }
 void GridStore::setComboTextFn(ComboTextFn fn) {
     m_comboText = std::move(fn);
@@ -224,9 +226,13 @@ void GridStore::SetColCount(int count) {
         RemoveCol(ColCount());
 }
 
+GridColumn* GridStore::keyColumn(const QString& key) const {
+    return m_keys.value(foldKey(key), nullptr);
+}
+
 int GridStore::ColIndex(const ColRef& col) const {
     if (col.isKey()) {
-        const GridColumn* c = m_keys.value(foldKey(col.key()), nullptr);
+        const GridColumn* c = keyColumn(col.key());
         return c ? c->m_index : 0;
     }
     const int i = col.index();
@@ -237,15 +243,9 @@ GridColumn* GridStore::ColObject(const ColRef& col) const {
     return columnForSlot(colSlot(col));
 }
 
-int GridStore::colSlot(const ColRef& col) const {
-    const int i = ColIndex(col);
-    return i == RowTextColIndex ? 0 : (i >= 1 ? i : -1);
-}
-
-GridColumn* GridStore::columnForSlot(int slot) const {
-    if (slot == 0)
-        return m_rowTextCol.get();
-    return slot >= 1 && slot <= ColCount() ? m_cols[size_t(slot - 1)].get() : nullptr;
+int GridStore::keySlot(const QString& key) const {
+    const GridColumn* c = keyColumn(key);
+    return !c ? -1 : (c->m_index == RowTextColIndex ? 0 : c->m_index);
 }
 
 QString GridStore::ColKey(const ColRef& col) const {
@@ -330,10 +330,6 @@ void GridStore::columnSettingChanged(GridColumn* col) {
 
 // ---------------------------------------------------------------------------------------
 // Rows: records and counts
-
-GridStore::Row* GridStore::rowAt(int row) const {
-    return row >= 1 && row <= RowCount() ? m_rows[size_t(row - 1)] : nullptr;
-}
 
 int GridStore::rowIndexOf(const Row* r) const {
     const auto it = std::find(m_rows.begin(), m_rows.end(), r);
@@ -704,13 +700,11 @@ bool GridStore::applyPermutation(std::vector<int> newToOld) {
 // ---------------------------------------------------------------------------------------
 // Cells: storage, values and texts
 
-const GridColumn::DefaultsEntry& GridStore::defaultsOf(const Row* r, int slot) const {
-    const auto& history = columnForSlot(slot)->m_history;
-    if (history.size() == 1) // defaults never changed while rows existed: the usual case
-        return history.front();
+const GridColumn::DefaultsEntry& GridStore::defaultsAtEpoch(const GridColumn* col, quint32 epoch) {
+    const auto& history = col->m_history;
     // The last entry that was in force when the row was created.
     auto it =
-        std::upper_bound(history.begin(), history.end(), r->epoch,
+        std::upper_bound(history.begin(), history.end(), epoch,
                          [](quint32 e, const GridColumn::DefaultsEntry& d) { return e < d.epoch; });
     return it == history.begin() ? history.front() : *(it - 1);
 }
@@ -724,7 +718,7 @@ const GridStore::Cell* GridStore::findCell(const Row* r, int slot) const {
     return slot <= r->cellSlots ? &r->cells[size_t(slot - 1)] : nullptr;
 }
 
-GridStore::Cell* GridStore::slotAt(Row* r, int slot) {
+GridStore::Cell* GridStore::grownSlotAt(Row* r, int slot) {
     if (slot == 0) {
         auto& cell = m_rowTextCells[r];
         if (!cell)
@@ -732,26 +726,13 @@ GridStore::Cell* GridStore::slotAt(Row* r, int slot) {
         r->flags |= RowHasRowText;
         return cell.get();
     }
-    if (slot > r->cellSlots) {
-        const int size =
-            std::max(slot, std::min(ColCount(), std::max(MinCellGrowth, 2 * r->cellSlots)));
-        auto cells = std::make_unique<Cell[]>(size_t(size));
-        std::move(r->cells.get(), r->cells.get() + r->cellSlots, cells.get());
-        r->cells = std::move(cells);
-        r->cellSlots = quint16(size);
-    }
+    const int size =
+        std::max(slot, std::min(ColCount(), std::max(MinCellGrowth, 2 * r->cellSlots)));
+    auto cells = std::make_unique<Cell[]>(size_t(size));
+    std::move(r->cells.get(), r->cells.get() + r->cellSlots, cells.get());
+    r->cells = std::move(cells);
+    r->cellSlots = quint16(size);
     return &r->cells[size_t(slot - 1)];
-}
-
-GridStore::Cell* GridStore::setCellAt(Row* r, int slot, const Variant* value) {
-    Cell* c = slotAt(r, slot);
-    if (!(c->flags & CellSetFlag)) {
-        const auto& d = defaultsOf(r, slot);
-        c->value = value ? *value : d.value;
-        c->style = d.style;
-        c->flags |= CellSetFlag;
-    }
-    return c;
 }
 
 const CellStyle& GridStore::look(const Row* r, int slot) const {
@@ -800,15 +781,11 @@ bool GridStore::SetCellValue(int row, const ColRef& col, const Variant& value) {
     const int slot = colSlot(col);
     if (!r || slot < 0)
         return false;
-    const bool own = ownCell(r, slot) != nullptr;
-    if (valueOf(r, slot).sameAs(value)) {
-        setCellAt(r, slot); // it still becomes a cell of its own
+    Cell* c = setCellAt(r, slot); // it becomes a cell of its own either way
+    if (c->value.sameAs(value))
         return true;
-    }
-    Cell* c = setCellAt(r, slot, &value); // a new cell starts with the value
-    if (own)
-        c->value = value;
-    notify({GridChange::Cell, row, colOfSlot(slot)});
+    c->value = value;
+    cellChanged(row, slot);
     return true;
 }
 
@@ -817,12 +794,11 @@ bool GridStore::SetCellText(int row, const ColRef& col, const QString& text) {
     const int slot = colSlot(col);
     if (!r || slot < 0)
         return false;
-    const bool same = valueOf(r, slot).isText(text);
     Cell* c = setCellAt(r, slot); // it becomes a cell of its own either way
-    if (same)
+    if (c->value.isText(text))
         return true;
     c->value.assignText(text);
-    notify({GridChange::Cell, row, colOfSlot(slot)});
+    cellChanged(row, slot);
     return true;
 }
 
@@ -885,7 +861,7 @@ bool GridStore::changeLook(int row, Row* r, int slot,
     Cell* c = setCellAt(r, slot);
     if (c->style != id) {
         c->style = id;
-        notify({GridChange::Cell, row, colOfSlot(slot)});
+        cellChanged(row, slot);
     }
     return true;
 }
@@ -1117,7 +1093,7 @@ bool GridStore::SetCellSelected(int row, const ColRef& col, bool selected) {
     if (!r || slot < 0)
         return false;
     if (r->selected.set(slot, selected))
-        notify({GridChange::Cell, row, colOfSlot(slot)});
+        cellChanged(row, slot);
     return true;
 }
 

@@ -70,7 +70,10 @@ public:
     GridStore(const GridStore&) = delete;
     GridStore& operator=(const GridStore&) = delete;
 
-    void setChangeHandler(ChangeHandler handler);
+    void setChangeHandler(ChangeHandler handler); // clears setCellChangesCovered
+    // While set, Cell changes are not reported: the handler has a repaint pending that covers
+    // every cell, and clears this once it is done. A filled grid then skips a call per write.
+    void setCellChangesCovered(bool covered) { m_cellChangesCovered = covered; }
     void setComboTextFn(ComboTextFn fn);
 
     // ----- Columns -----
@@ -280,19 +283,36 @@ private:
     struct Cell;
     struct Row;
 
-    Row* rowAt(int row) const;
-    int rowIndexOf(const Row* r) const;   // 1-based, 0 when not a live row (linear)
-    int colSlot(const ColRef& col) const; // 0 = row-text column, 1.. = columns, -1 = none
+    // The lookups every cell access starts with are inline: a grid is filled by the million.
+    Row* rowAt(int row) const {
+        return row >= 1 && row <= RowCount() ? m_rows[size_t(row - 1)] : nullptr;
+    }
+    int rowIndexOf(const Row* r) const; // 1-based, 0 when not a live row (linear)
+    // 0 = row-text column, 1.. = columns, -1 = none
+    int colSlot(const ColRef& col) const {
+        if (col.isKey())
+            return keySlot(col.key());
+        const int i = col.index();
+        return i == RowTextColIndex ? 0 : (i >= 1 && i <= ColCount() ? i : -1);
+    }
+    int keySlot(const QString& key) const;
+    GridColumn* keyColumn(const QString& key) const; // nullptr when no column has it
     int colOfSlot(int slot) const { return slot == 0 ? RowTextColIndex : slot; }
-    GridColumn* columnForSlot(int slot) const;
-    const GridColumn::DefaultsEntry& defaultsOf(const Row* r, int slot) const;
+    GridColumn* columnForSlot(int slot) const {
+        if (slot == 0)
+            return m_rowTextCol.get();
+        return slot >= 1 && slot <= ColCount() ? m_cols[size_t(slot - 1)].get() : nullptr;
+    }
+    const GridColumn::DefaultsEntry& defaultsOf(const Row* r, int slot) const; // inline
+    static const GridColumn::DefaultsEntry& defaultsAtEpoch(const GridColumn* col, quint32 epoch);
     const Cell* findCell(const Row* r, int slot) const;
     const Cell* ownCell(const Row* r, int slot) const;    // a cell given its own value and look
     const Variant& valueOf(const Row* r, int slot) const; // its own value or its default
-    Cell* slotAt(Row* r, int slot); // storage for the cell, grown as needed (not "set")
+    Cell* slotAt(Row* r, int slot);      // storage for the cell, grown as needed (not "set")
+    Cell* grownSlotAt(Row* r, int slot); // slotAt beyond the row's storage or in the row text
     // Storage holding the cell's own value and look; a cell set for the first time starts
-    // with `value` when given, else with its column's default.
-    Cell* setCellAt(Row* r, int slot, const Variant* value = nullptr);
+    // with its column's default.
+    Cell* setCellAt(Row* r, int slot);
     const CellStyle& look(const Row* r, int slot) const;
     QString cellText(const Row* r, int slot) const;
     bool changeLook(int row, Row* r, int slot, const std::function<void(CellStyle&)>& change);
@@ -310,6 +330,10 @@ private:
     void rebuildTree();             // subtree sizes and folds of every row, in one pass
     void refold(int first, int end, bool hidden); // folds of rows [first, end) (0-based)
     void notify(const GridChange& change) const;
+    void cellChanged(int row, int slot) const {
+        if (!m_cellChangesCovered)
+            notify({GridChange::Cell, row, colOfSlot(slot)});
+    }
     void initHistory(GridColumn* col);
     void columnDefaultsChanged(GridColumn* col);
     void columnSettingChanged(GridColumn* col);
@@ -368,5 +392,6 @@ private:
     int m_defaultRowCellsHeight = -1; // -1: follows the row height
     int m_defaultColWidth = 80;
     ChangeHandler m_onChange;
+    bool m_cellChangesCovered = false;
     ComboTextFn m_comboText;
 };

@@ -37,3 +37,27 @@ struct GridStore::Row {
     quint16 flags = 0;         // RowFlag
     RowSelectionBits selected; // of the cells, by slot
 };
+
+// Inline for the cell writes: a cell of a materialised row in an ordinary column is a few
+// loads away.
+inline const GridColumn::DefaultsEntry& GridStore::defaultsOf(const Row* r, int slot) const {
+    const GridColumn* col = columnForSlot(slot);
+    // Defaults never changed while rows existed: the usual case.
+    return col->m_history.size() == 1 ? col->m_history.front() : defaultsAtEpoch(col, r->epoch);
+}
+
+inline GridStore::Cell* GridStore::slotAt(Row* r, int slot) {
+    return slot >= 1 && slot <= r->cellSlots ? &r->cells[size_t(slot - 1)] : grownSlotAt(r, slot);
+}
+
+inline GridStore::Cell* GridStore::setCellAt(Row* r, int slot) {
+    Cell* c = slotAt(r, slot);
+    if (!(c->flags & CellSetFlag)) {
+        const auto& d = defaultsOf(r, slot);
+        if (!d.value.isEmpty()) // a cell never set holds Empty already
+            c->value = d.value;
+        c->style = d.style;
+        c->flags |= CellSetFlag;
+    }
+    return c;
+}
