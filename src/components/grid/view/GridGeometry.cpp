@@ -81,9 +81,13 @@ void GridGeometry::rowsAppended(int count) {
         m_hiddenRows += h == 0;
         if (m_treeDirty)
             continue;
-        // Node r covers rows r - lowbit(r) + 1 .. r.
+        // Node r covers rows r - lowbit(r) + 1 .. r: its height and the nodes that tile the
+        // rows before it down to that start (one node on average, not two prefix walks).
         const int from = r - (r & -r);
-        m_tree.push_back(h + std::int64_t(prefix(r - 1)) - prefix(from));
+        std::int64_t sum = h;
+        for (int j = r - 1; j > from; j -= j & -j)
+            sum += m_tree[size_t(j)];
+        m_tree.push_back(sum);
     }
     m_ordinalsDirty = true;
     if (m_rowCount != m_source.rowCount())
