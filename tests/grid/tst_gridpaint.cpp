@@ -56,6 +56,8 @@ private Q_SLOTS:
     void textFlagsDecideWhatIsDrawn_data();
     void textFlagsDecideWhatIsDrawn();
     void tooNarrowForOneCharacterDrawsNothing();
+    void ellipsisExactlyWhenTextIsWider_data();
+    void ellipsisExactlyWhenTextIsWider();
 };
 
 void TestGridPaint::selectionColourOpaqueAndBlended() {
@@ -400,6 +402,38 @@ void TestGridPaint::tooNarrowForOneCharacterDrawsNothing() {
         p.end();
         QCOMPARE(inkIn(img, 0, img.height()), width > fm.horizontalAdvance(QChar(0x2026)));
     }
+}
+
+void TestGridPaint::ellipsisExactlyWhenTextIsWider_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("kerned pairs") << QStringLiteral("AVAWAY To Te LT");
+    QTest::newRow("ligatures") << QStringLiteral("office fluffy");
+    QTest::newRow("accented Latin") << QStringLiteral("\u00DCber na\u00EFve \u0141\u00F3d\u017A");
+    QTest::newRow("combining mark") << QStringLiteral("Cafe\u0301 cre\u0300me");
+    QTest::newRow("right to left") << QStringLiteral("\u05E9\u05DC\u05D5\u05DD abc");
+    QTest::newRow("digits") << QStringLiteral("R123456C4");
+}
+
+void TestGridPaint::ellipsisExactlyWhenTextIsWider() {
+    // The text shown whole at its own width, and cut one pixel narrower: whatever shortcut
+    // decides that a text fits must agree with the shaped width at the boundary.
+    QFETCH(QString, text);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(12);
+    const QFontMetrics fm(font);
+    const int width = fm.horizontalAdvance(text);
+    const auto drawn = [&](int cellWidth) {
+        const CellTextLayout layout(text, font, 0x8000, cellWidth);
+        QImage img(cellWidth, fm.height(), QImage::Format_ARGB32);
+        img.fill(Qt::white);
+        QPainter p(&img);
+        p.setPen(Qt::black);
+        layout.draw(p, img.rect(), AlignLeft, VAlignTop);
+        return img;
+    };
+    const QImage whole = drawn(width + 40);
+    QCOMPARE(drawn(width), whole.copy(0, 0, width, whole.height()));
+    QVERIFY(drawn(width - 1) != whole.copy(0, 0, width - 1, whole.height()));
 }
 
 QTEST_MAIN(TestGridPaint)

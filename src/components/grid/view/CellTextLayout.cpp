@@ -6,34 +6,12 @@
 #include <QHash>
 #include <QPainter>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <unordered_map>
 #include <vector>
 
 namespace {
-
-// The text shortened to `width` with a trailing ellipsis when it does not fit, or always
-// when `cut` (more text follows that is not shown). atWord: cut after a whole word. When not
-// one character fits, nothing: a lone ellipsis tells the reader nothing (an icon column
-// narrower than its texts shows just the icons).
-QString elide(const QFontMetrics& fm, const QString& text, int width, bool atWord, bool cut) {
-    if (!cut && fm.horizontalAdvance(text) <= width)
-        return text;
-    const QString ellipsis(QChar(0x2026));
-    QString kept = text;
-    if (fm.horizontalAdvance(kept + ellipsis) > width) {
-        kept = fm.elidedText(text, Qt::ElideRight, width);
-        kept.chop(1); // Qt's own ellipsis
-        if (atWord) {
-            const int space = kept.lastIndexOf(QLatin1Char(' '));
-            if (space > 0)
-                kept = kept.left(space);
-        }
-    }
-    while (kept.endsWith(QLatin1Char(' ')))
-        kept.chop(1);
-    return kept.isEmpty() ? QString() : kept + ellipsis;
-}
 
 // The widths of short words in one flat table: a word, its hash and its width share a
 // 32-byte slot, so a look-up reads one cache line and no key stored elsewhere (a hash map of
@@ -107,12 +85,63 @@ private:
 // and painting every frame measure the same words again and again.
 struct WordWidths {
     explicit WordWidths(const QFont& f)
-        : font(f), fm(f), space(fm.horizontalAdvance(QLatin1Char(' '))) {}
+        : font(f), fm(f), fmf(f), space(fm.horizontalAdvance(QLatin1Char(' '))),
+          shapingSlack(fmf.height() / 8) {
+        charAdvances.fill(-1);
+    }
     QFont font;
     QFontMetrics fm;
+    QFontMetricsF fmf;
     int space;
     ShortWordWidths shortWords;
     QHash<QString, int> longWords;
+
+    // Up to this code, characters are laid out one after another: no marks to combine, no
+    // right-to-left runs; shaping only kerns or joins a few pairs.
+    static constexpr char16_t PlainCharsEnd = 0x300;
+    std::array<float, PlainCharsEnd> charAdvances; // -1: not measured yet
+    // What kerning may add to a character's own advance, at most (a generous bound).
+    qreal shapingSlack;
+
+    // True when `text` surely fits into `width` pixels: from its characters' advances,
+    // without shaping it (a cell drawn shapes its text once more anyway). False when it may
+    // not fit, or is not plain enough to tell.
+    bool surelyFits(QStringView text, int width) {
+        qreal sum = 0;
+        for (QChar ch : text) {
+            const char16_t u = ch.unicode();
+            if (u < 0x20 || u >= PlainCharsEnd || u == 0xAD) // controls, soft hyphen
+                return false;
+            float& advance = charAdvances[u];
+            if (advance < 0)
+                advance = float(fmf.horizontalAdvance(ch));
+            sum += advance + shapingSlack;
+        }
+        return sum + 1 <= width;
+    }
+
+    // The text shortened to `width` with a trailing ellipsis when it does not fit, or always
+    // when `cut` (more text follows that is not shown). atWord: cut after a whole word. When
+    // not one character fits, nothing: a lone ellipsis tells the reader nothing (an icon
+    // column narrower than its texts shows just the icons).
+    QString elide(const QString& text, int width, bool atWord, bool cut) {
+        if (!cut && (surelyFits(text, width) || fm.horizontalAdvance(text) <= width))
+            return text;
+        const QString ellipsis(QChar(0x2026));
+        QString kept = text;
+        if (fm.horizontalAdvance(kept + ellipsis) > width) {
+            kept = fm.elidedText(text, Qt::ElideRight, width);
+            kept.chop(1); // Qt's own ellipsis
+            if (atWord) {
+                const int space = kept.lastIndexOf(QLatin1Char(' '));
+                if (space > 0)
+                    kept = kept.left(space);
+            }
+        }
+        while (kept.endsWith(QLatin1Char(' ')))
+            kept.chop(1);
+        return kept.isEmpty() ? QString() : kept + ellipsis;
+    }
 
     static WordWidths& of(const QFont& font) {
         // Most calls in a row use the same font: compare with the last one before the
@@ -303,7 +332,7 @@ void CellTextLayout::draw(QPainter& p, const QRect& rect, int alignH, int alignV
         return;
     bool cut = false;
     const QStringList lines = visibleLines(rect.height(), cut);
-    const QFontMetrics fm(m_font);
+    WordWidths& widths = WordWidths::of(m_font);
     const bool ellipsis = m_flags & (TextFlagEndEllipsis | TextFlagWordEllipsis);
     const bool atWord = m_flags & TextFlagWordEllipsis;
     const int block = int(lines.size()) * m_lineHeight;
@@ -313,12 +342,13 @@ void CellTextLayout::draw(QPainter& p, const QRect& rect, int alignH, int alignV
     p.setClipRect(rect, Qt::IntersectClip);
     // Each line is placed as drawText(QRect, AlignVCenter | alignment) would place it, but
     // drawn at its baseline: that skips a text layout and a clip per line.
-    const QFontMetricsF fmf(m_font);
+    const QFontMetricsF& fmf = widths.fmf;
     const qreal textHeight = fmf.ascent() + fmf.descent();
     for (int i = 0; i < lines.size(); ++i) {
         const QString& line = lines[i];
         const bool last = i == lines.size() - 1;
-        const QString shown = ellipsis ? elide(fm, line, rect.width(), atWord, cut && last) : line;
+        const QString shown =
+            ellipsis ? widths.elide(line, rect.width(), atWord, cut && last) : line;
         int x = rect.left();
         if (alignH == AlignCenter || alignH == AlignRight) {
             const qreal spare = rect.width() - fmf.horizontalAdvance(shown);
