@@ -111,6 +111,22 @@ double qtVirtualScroll(bool painted) {
     return model.rowCount() == SourceRows ? ms : -1;
 }
 
+// What any scroll area pays per page whatever it shows: the event loop's turn, the scroll
+// bar's repaint and the window's flush. A bare area, paged through as many pages as our grid
+// over the same source, its viewport painting nothing but its background.
+double bareAreaScroll() {
+    auto grid = virtualGrid(SourceRows);
+    grid->SetVirtualMode(true);
+    showSettled(*grid);
+    const int page = grid->verticalScrollBar()->pageStep();
+    QAbstractScrollArea area;
+    area.resize(grid->size());
+    area.viewport()->setAutoFillBackground(true);
+    area.verticalScrollBar()->setRange(0, SourceRows * grid->DefaultRowHeight() - page);
+    area.verticalScrollBar()->setPageStep(page);
+    return msPerPage(area, true);
+}
+
 // Heap bytes per row: the rows a virtual grid fetched, or the same rows written into a grid.
 constexpr int BytesRows = 100000;
 
@@ -145,6 +161,9 @@ const bool registered = registerWorkloads({
      [] { return qtVirtualScroll(true); },
      "1 000 000 rows paged down to the end, each page painted; qt: QTableView over a model "
      "with fetchMore"},
+    {"virtual_scroll_floor", "ms/page", 1, [] { return tessixVirtualScroll(true); }, bareAreaScroll,
+     "the qt column is the floor: a bare scroll area paged as far, painting only its "
+     "background"},
     {"virtual_fetch", "ms/page", 3, [] { return tessixVirtualScroll(false); },
      [] { return qtVirtualScroll(false); },
      "as virtual_scroll, the pages not painted: fetching and scrolling alone"},
