@@ -129,7 +129,8 @@ struct WordWidths {
             return text;
         const QString ellipsis(QChar(0x2026));
         QString kept = text;
-        if (fm.horizontalAdvance(kept + ellipsis) > width) {
+        // A text too wide alone is too wide with an ellipsis: measured once is enough.
+        if (!cut || fm.horizontalAdvance(kept + ellipsis) > width) {
             kept = fm.elidedText(text, Qt::ElideRight, width);
             kept.chop(1); // Qt's own ellipsis
             if (atWord) {
