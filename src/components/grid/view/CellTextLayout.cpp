@@ -271,10 +271,14 @@ CellTextLayout::CellTextLayout(const QString& text, const QFont& font, quint32 f
     const QString normal = paragraphs(text, flags);
     const bool wrap = wraps(flags);
     WordWrapper wrapper(widths, m_width);
+    // A piece that is the whole text shares it: most cells hold one short line.
+    const auto piece = [&](QStringView part) {
+        return part.size() == normal.size() ? normal : part.toString();
+    };
     for (QStringView para : QStringView(normal).split(QLatin1Char('\n'))) {
-        m_rawLines.push_back(para.toString());
+        m_rawLines.push_back(piece(para));
         if (wrap)
-            wrapper.wrap(para, [&](QStringView line) { m_lines.push_back(line.toString()); });
+            wrapper.wrap(para, [&](QStringView line) { m_lines.push_back(piece(line)); });
     }
     if (!wrap)
         m_lines = m_rawLines;
