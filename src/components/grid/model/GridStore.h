@@ -127,6 +127,9 @@ public:
     int RowCount() const { return int(m_rows.size()); }
     void SetRowCount(int count);
     void Clear(bool removeCols = false);
+    // The row count is final for a while (a virtual source has ended): the row index gives
+    // back the room it grew into.
+    void releaseSpareRows() { m_rows.shrink_to_fit(); }
 
     int RowHeight(int row) const;
     int shownRowHeight(int row) const; // RowHeight, or 0 while the row is hidden

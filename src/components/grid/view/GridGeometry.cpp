@@ -133,6 +133,13 @@ void GridGeometry::rowsRemoved(int row, int count) {
     m_treeDirty = true;
 }
 
+void GridGeometry::releaseSpareRows() {
+    ensureRows();
+    m_heights.shrink_to_fit();
+    m_tree.shrink_to_fit();
+    m_ordinals.shrink_to_fit();
+}
+
 int GridGeometry::prefix(int row) const {
     std::int64_t sum = 0;
     for (int i = std::min(row, m_rowCount); i > 0; i -= i & -i)

@@ -58,6 +58,8 @@ public:
     void rowHeightChanged(int row);
     // Rows first..first + count - 1 were folded or unfolded.
     void rowsHeightChanged(int first, int count);
+    // No rows will come for a while: the per-row tables give back the room they grew into.
+    void releaseSpareRows();
     // Columns were added, removed, moved, hidden or resized.
     void invalidateColumns() { m_colsDirty = true; }
 
