@@ -10,10 +10,14 @@ constexpr std::size_t FirstBlockBytes = 4 << 10;
 constexpr std::size_t MaxBlockBytes = 1 << 20;
 } // namespace
 
+std::vector<CellArena::FreeList>::iterator CellArena::freeListOf(std::size_t bytes) {
+    return std::find_if(m_free.begin(), m_free.end(),
+                        [bytes](const FreeList& f) { return f.bytes == bytes; });
+}
+
 void CellArena::release(void* p, std::size_t bytes) {
     bytes = rounded(bytes);
-    auto it = std::find_if(m_free.begin(), m_free.end(),
-                           [bytes](const FreeList& f) { return f.bytes == bytes; });
+    auto it = freeListOf(bytes);
     if (it == m_free.end())
         it = m_free.insert(m_free.end(), FreeList{bytes, nullptr});
     std::memcpy(p, &it->head, sizeof(void*));
@@ -38,8 +42,7 @@ void* CellArena::allocateSlow(std::size_t bytes) {
 }
 
 void* CellArena::takeFree(std::size_t bytes) {
-    const auto it = std::find_if(m_free.begin(), m_free.end(),
-                                 [bytes](const FreeList& f) { return f.bytes == bytes; });
+    const auto it = freeListOf(bytes);
     if (it == m_free.end())
         return nullptr;
     void* p = it->head;

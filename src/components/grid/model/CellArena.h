@@ -50,4 +50,5 @@ private:
     std::byte* m_end = nullptr;
     std::size_t m_blockBytes = 0; // of the last ordinary block
     std::vector<FreeList> m_free; // one per size given back, few in practice
+    std::vector<FreeList>::iterator freeListOf(std::size_t bytes);
 };
