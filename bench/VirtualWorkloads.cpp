@@ -137,7 +137,9 @@ double tessixVirtualBytes() {
     grid->SetVirtualMode(true);
     QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::ControlModifier);
     QApplication::sendEvent(grid.get(), &end);
-    while (grid->RowCount() < BytesRows)
+    // Until the source has refused the next row, so fetching is done: the key then takes
+    // the current cell to the last row.
+    while (grid->RowCount() < BytesRows || grid->CurRow() != BytesRows)
         QApplication::processEvents();
     return (heapBytes() - before) / BytesRows;
 }

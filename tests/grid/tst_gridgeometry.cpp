@@ -47,6 +47,8 @@ private Q_SLOTS:
     void emptyGridAnswersNothing();
     void gridFollowsMovesHidingAndHeights();
     void shownOrdinalsFollowWhatShows();
+    void changesBeforeAppendedRowsAreAskedFor_data();
+    void changesBeforeAppendedRowsAreAskedFor();
 };
 
 void TestGridGeometry::rowOffsetsWithHiddenAndVariableRows() {
@@ -271,6 +273,60 @@ void TestGridGeometry::shownOrdinalsFollowWhatShows() {
     src.rows.pop_back();
     g.invalidateRows();
     QCOMPARE(ordinals(), QList<int>({1, 2, 3, 4, 5, 6}));
+}
+
+// Appended rows are read from the source only at the next query: a change that comes first
+// (on a kept row or on an appended one) must still leave what a rebuild would give.
+void TestGridGeometry::changesBeforeAppendedRowsAreAskedFor_data() {
+    QTest::addColumn<QString>("change");
+    QTest::newRow("kept row removed") << "removeKept";
+    QTest::newRow("appended rows removed") << "removeAppended";
+    QTest::newRow("removal across both") << "removeAcross";
+    QTest::newRow("appended row hidden") << "hideAppended";
+    QTest::newRow("kept row re-heighted") << "heightKept";
+    QTest::newRow("appended rows folded") << "foldAppended";
+}
+
+void TestGridGeometry::changesBeforeAppendedRowsAreAskedFor() {
+    QFETCH(QString, change);
+    FakeSource src;
+    src.rows.resize(20);
+    GridGeometry g(src);
+    QCOMPARE(g.rowTop(20), 19 * 20); // taken in, tree built
+    for (int i = 0; i < 30; ++i) {
+        src.rows.push_back(FakeSource::Row{5 + i, 5 + i});
+        g.rowsAppended(1);
+    }
+    const auto remove = [&](int row, int count) {
+        src.rows.erase(src.rows.begin() + (row - 1), src.rows.begin() + (row - 1 + count));
+        g.rowsRemoved(row, count);
+    };
+    if (change == "removeKept") {
+        remove(3, 2);
+    } else if (change == "removeAppended") {
+        remove(30, 5);
+    } else if (change == "removeAcross") {
+        remove(18, 6);
+    } else if (change == "hideAppended") {
+        src.rows[39].visible = false;
+        g.rowHeightChanged(40);
+    } else if (change == "heightKept") {
+        src.rows[1].height = 70;
+        g.rowHeightChanged(2);
+    } else {
+        for (int r = 25; r < 35; ++r)
+            src.rows[size_t(r - 1)].visible = false;
+        g.rowsHeightChanged(25, 10);
+    }
+    const GridGeometry rebuilt(src);
+    QCOMPARE(g.rowCount(), rebuilt.rowCount());
+    QCOMPARE(g.totalHeight(), rebuilt.totalHeight());
+    for (int r = 1; r <= rebuilt.rowCount(); ++r) {
+        QCOMPARE(g.rowTop(r), rebuilt.rowTop(r));
+        QCOMPARE(g.rowHeight(r), rebuilt.rowHeight(r));
+        QCOMPARE(g.shownOrdinal(r), rebuilt.shownOrdinal(r));
+    }
+    QCOMPARE(g.rowAt(g.totalHeight() - 1), rebuilt.rowAt(rebuilt.totalHeight() - 1));
 }
 
 QTEST_MAIN(TestGridGeometry)

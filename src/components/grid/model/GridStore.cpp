@@ -91,6 +91,8 @@ GridStore::GridStore() : m_font(FontData{}) {
 
 GridStore::~GridStore() {
     detachFontTargets([](const Row*, const GridColumn*) { return true; });
+    for (Row* r : m_rows)
+        destroyCells(r);
     for (auto& c : m_cols)
         c->m_store = nullptr;
     for (auto& c : m_removedCols)
@@ -173,11 +175,10 @@ void GridStore::insertColumnSlot(int slot) {
         r->selected.insertAt(slot);
         if (r->cellSlots < slot)
             continue;
-        auto cells = std::make_unique<Cell[]>(r->cellSlots + 1);
-        std::move(r->cells.get(), r->cells.get() + slot - 1, cells.get());
-        std::move(r->cells.get() + slot - 1, r->cells.get() + r->cellSlots, cells.get() + slot);
-        r->cells = std::move(cells);
-        ++r->cellSlots;
+        Cell* cells = newCells(r->cellSlots + 1);
+        std::move(r->cells, r->cells + slot - 1, cells);
+        std::move(r->cells + slot - 1, r->cells + r->cellSlots, cells + slot);
+        setCells(r, cells, r->cellSlots + 1);
     }
 }
 
@@ -186,7 +187,7 @@ void GridStore::removeColumnSlot(int slot) {
         r->selected.removeAt(slot);
         if (r->cellSlots < slot)
             continue;
-        Cell* cells = r->cells.get();
+        Cell* cells = r->cells;
         std::move(cells + slot, cells + r->cellSlots, cells + slot - 1);
         cells[r->cellSlots - 1] = Cell{};
         --r->cellSlots;
@@ -368,15 +369,35 @@ void GridStore::releaseRow(Row* r) {
         m_rowKeys.erase(r);
     if (r->flags & RowHasRowText)
         m_rowTextCells.erase(r);
-    r->cells.reset();
-    r->cellSlots = 0;
+    setCells(r, nullptr, 0);
     r->flags = 0;
     r->selected.clear();
     m_freeRows.push_back(r);
 }
 
+GridStore::Cell* GridStore::newCells(int count) {
+    auto* cells = static_cast<Cell*>(m_cellArena.allocate(sizeof(Cell) * size_t(count)));
+    std::uninitialized_value_construct_n(cells, count);
+    return cells;
+}
+
+void GridStore::setCells(Row* r, Cell* cells, int count) {
+    destroyCells(r);
+    if (r->cellSlots > 0) // a row whose columns all went keeps its room till Clear
+        m_cellArena.release(r->cells, sizeof(Cell) * r->cellSlots);
+    r->cells = cells;
+    r->cellSlots = quint16(count);
+}
+
+void GridStore::destroyCells(Row* r) {
+    std::destroy_n(r->cells, r->cellSlots);
+}
+
 void GridStore::releaseAllRows() {
     detachFontTargets([](const Row*, const GridColumn*) { return true; });
+    for (Row* r : m_rows)
+        destroyCells(r);
+    m_cellArena.reset();
     m_rows.clear();
     m_freeRows.clear();
     m_slabs.clear();
@@ -728,11 +749,10 @@ GridStore::Cell* GridStore::grownSlotAt(Row* r, int slot) {
     }
     const int size =
         std::max(slot, std::min(ColCount(), std::max(MinCellGrowth, 2 * r->cellSlots)));
-    auto cells = std::make_unique<Cell[]>(size_t(size));
-    std::move(r->cells.get(), r->cells.get() + r->cellSlots, cells.get());
-    r->cells = std::move(cells);
-    r->cellSlots = quint16(size);
-    return &r->cells[size_t(slot - 1)];
+    Cell* cells = newCells(size);
+    std::move(r->cells, r->cells + r->cellSlots, cells);
+    setCells(r, cells, size);
+    return &cells[size_t(slot - 1)];
 }
 
 const CellStyle& GridStore::look(const Row* r, int slot) const {

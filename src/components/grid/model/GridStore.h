@@ -18,6 +18,7 @@
 #include "components/grid/FontObject.h"
 #include "components/grid/GridColumn.h"
 #include "components/grid/GridTypes.h"
+#include "model/CellArena.h"
 #include "model/RowSelectionBits.h"
 #include "runtime/Variant.h"
 
@@ -126,6 +127,9 @@ public:
     int RowCount() const { return int(m_rows.size()); }
     void SetRowCount(int count);
     void Clear(bool removeCols = false);
+    // The row count is final for a while (a virtual source has ended): the row index gives
+    // back the room it grew into.
+    void releaseSpareRows() { m_rows.shrink_to_fit(); }
 
     int RowHeight(int row) const;
     int shownRowHeight(int row) const; // RowHeight, or 0 while the row is hidden
@@ -323,6 +327,9 @@ private:
     quint32 intern(const CellStyle& style);
     Row* newRow(int level, bool group, int height, bool visible);
     void releaseRow(Row* r);
+    Cell* newCells(int count);                     // `count` cells never set, from the arena
+    void setCells(Row* r, Cell* cells, int count); // the row's cells are these now
+    void destroyCells(Row* r);                     // the room stays with the arena
     void releaseAllRows();
     // Tree upkeep (GridStoreTree.cpp).
     void countChild(int parentRow); // a child is about to go at the end of the parent's subtree
@@ -362,6 +369,7 @@ private:
     quint64 m_treeStamp = 0; // bumped by every change that moves rows
     const std::vector<std::pair<int, Row*>>& chainTo(int row) const;
     std::vector<std::unique_ptr<Row[]>> m_slabs;
+    CellArena m_cellArena;
     std::vector<Row*> m_freeRows;
     size_t m_slotCount = 0;
     int m_wantFreeRows = 100;

@@ -27,7 +27,7 @@ struct GridStore::Cell {
 };
 
 struct GridStore::Row {
-    std::unique_ptr<Cell[]> cells; // columns 1..cellSlots
+    Cell* cells = nullptr; // columns 1..cellSlots, in the store's cell arena
     qint32 height = 0;
     qint32 cellsHeight = -1; // -1: the whole row height
     quint32 epoch = 0;

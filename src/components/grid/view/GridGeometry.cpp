@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace {
 int clampToInt(std::int64_t v) {
@@ -10,6 +11,7 @@ int clampToInt(std::int64_t v) {
 } // namespace
 
 void GridGeometry::ensureHeights() const {
+    takeAppended();
     if (!m_rowsDirty)
         return;
     m_rowsDirty = false;
@@ -47,6 +49,7 @@ void GridGeometry::fenwickAdd(int row, int delta) const {
 }
 
 void GridGeometry::rowsHeightChanged(int first, int count) {
+    takeAppended();
     // Each row costs O(log n) in the tree; a large share of the rows is cheaper rebuilt.
     if (m_rowsDirty || count > m_rowCount / 8 + 64) {
         invalidateRows();
@@ -57,6 +60,7 @@ void GridGeometry::rowsHeightChanged(int first, int count) {
 }
 
 void GridGeometry::rowHeightChanged(int row) {
+    takeAppended();
     if (m_rowsDirty || row < 1 || row > m_rowCount)
         return;
     const int h = std::max(0, m_source.rowHeight(row));
@@ -71,8 +75,18 @@ void GridGeometry::rowHeightChanged(int row) {
 }
 
 void GridGeometry::rowsAppended(int count) {
-    if (m_rowsDirty || count <= 0)
-        return;
+    if (!m_rowsDirty && count > 0)
+        m_appended += count;
+}
+
+void GridGeometry::takeAppended() const {
+    const int count = std::exchange(m_appended, 0);
+    if (m_rowsDirty || count == 0)
+        return; // a rebuild reads them anyway
+    // Many rows at once: the tree is rebuilt in one linear pass when first needed (a paint
+    // asks for it; a count or total height does not).
+    if (count > m_rowCount / 8 + 64)
+        m_treeDirty = true;
     for (int i = 0; i < count; ++i) {
         const int r = ++m_rowCount;
         const int h = std::max(0, m_source.rowHeight(r));
@@ -97,8 +111,14 @@ void GridGeometry::rowsAppended(int count) {
 void GridGeometry::rowsRemoved(int row, int count) {
     if (m_rowsDirty)
         return;
+    if (count > 0 && row > m_rowCount && row + count - 1 <= m_rowCount + m_appended) {
+        m_appended -= count; // rows appended and gone before anything asked about them
+        return;
+    }
+    // The appended rows not taken in yet follow the removed ones: they are still to be read
+    // after the kept rows, at their new places.
     if (row < 1 || count <= 0 || row + count - 1 > m_rowCount ||
-        m_rowCount - count != m_source.rowCount()) {
+        m_rowCount + m_appended - count != m_source.rowCount()) {
         m_rowsDirty = true; // not what we hold: rebuild rather than guess
         return;
     }
@@ -111,6 +131,13 @@ void GridGeometry::rowsRemoved(int row, int count) {
     m_heights.erase(first, first + count);
     m_rowCount -= count;
     m_treeDirty = true;
+}
+
+void GridGeometry::releaseSpareRows() {
+    ensureRows();
+    m_heights.shrink_to_fit();
+    m_tree.shrink_to_fit();
+    m_ordinals.shrink_to_fit();
 }
 
 int GridGeometry::prefix(int row) const {

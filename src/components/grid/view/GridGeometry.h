@@ -47,7 +47,8 @@ public:
 
     // Rows were added, removed, reordered, hidden or re-heighted in bulk.
     void invalidateRows() { m_rowsDirty = true; }
-    // Rows were added at the end (the source already counts them).
+    // Rows were added at the end (the source already counts them). Taken in at the next
+    // query or row change, so rows appended one by one cost one pass over them.
     void rowsAppended(int count);
     // Rows row..row + count - 1 were removed (the source no longer counts them). Only the
     // kept heights shift; the tree is rebuilt from them at the next positional query, so a
@@ -57,6 +58,8 @@ public:
     void rowHeightChanged(int row);
     // Rows first..first + count - 1 were folded or unfolded.
     void rowsHeightChanged(int first, int count);
+    // No rows will come for a while: the per-row tables give back the room they grew into.
+    void releaseSpareRows();
     // Columns were added, removed, moved, hidden or resized.
     void invalidateColumns() { m_colsDirty = true; }
 
@@ -93,6 +96,7 @@ public:
 
 private:
     void ensureHeights() const; // m_heights, m_rowCount and m_total from the source
+    void takeAppended() const;  // the rows appended since, from the source
     void ensureRows() const;    // ensureHeights() and the tree
     void ensureColumns() const;
     int prefix(int row) const; // sum of heights of rows 1..row
@@ -105,6 +109,7 @@ private:
     mutable std::vector<std::int64_t> m_tree; // Fenwick tree, 1-based
     mutable std::vector<int> m_heights;       // effective heights, 1-based
     mutable int m_rowCount = 0;
+    mutable int m_appended = 0;       // rows past m_rowCount not taken in yet
     mutable std::int64_t m_total = 0; // sum of m_heights
     mutable int m_hiddenRows = 0;     // rows of no height; while there are none, ordinal = row
     mutable bool m_ordinalsDirty = true;

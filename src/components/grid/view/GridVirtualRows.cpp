@@ -80,8 +80,12 @@ void GridVirtualRows::fetch(Need need) {
             break;
     }
     m_context.host.endUpdate();
-    if (m_exhausted)
+    if (m_exhausted) {
         m_context.host.updateScrollRanges(); // nothing more to scroll on to
+        // The count is final till the grid is emptied: no spare room for rows to come.
+        store.releaseSpareRows();
+        m_context.geometry.releaseSpareRows();
+    }
 }
 
 void GridVirtualRows::queueFill() {
