@@ -130,17 +130,22 @@ double bareAreaScroll() {
 // Heap bytes per row: the rows a virtual grid fetched, or the same rows written into a grid.
 constexpr int BytesRows = 100000;
 
+// Ctrl+End, and the turns of the event loop until the current cell is on the last row: a
+// virtual grid has then fetched every row (the source refused the next one), and either grid
+// has painted its last page.
+void toLastRow(TessixGrid& grid) {
+    QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::ControlModifier);
+    QApplication::sendEvent(&grid, &end);
+    while (grid.RowCount() < BytesRows || grid.CurRow() != BytesRows)
+        QApplication::processEvents();
+}
+
 double tessixVirtualBytes() {
     auto grid = virtualGrid(BytesRows);
     showSettled(*grid);
     const double before = heapBytes();
     grid->SetVirtualMode(true);
-    QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::ControlModifier);
-    QApplication::sendEvent(grid.get(), &end);
-    // Until the source has refused the next row, so fetching is done: the key then takes
-    // the current cell to the last row.
-    while (grid->RowCount() < BytesRows || grid->CurRow() != BytesRows)
-        QApplication::processEvents();
+    toLastRow(*grid);
     return (heapBytes() - before) / BytesRows;
 }
 
@@ -154,6 +159,7 @@ double filledGridBytes() {
         for (int c = 1; c <= SourceCols; ++c)
             grid->SetCellValue(r, c, shortText(r, c));
     grid->EndUpdate();
+    toLastRow(*grid); // in the same state as the virtual grid
     return (heapBytes() - before) / BytesRows;
 }
 
